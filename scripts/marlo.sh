@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up, builds and then starts MARLO (run) or runs every test (test).
+# On a fresh Debian 12 machine, run as root: it installs what it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
+          fonts-liberation fonts-dejavu-core clang-format
+          xvfb xauth xdotool x11-utils imagemagick poppler-utils)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    if ((${#missing[@]})); then
+        echo "installing: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$folder"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build build -DMARLO_BUILD_TESTS=OFF
+    exec ./build/marlo
+    ;;
+test)
+    install_missing
+    build build-tests -DMARLO_BUILD_TESTS=ON -DMARLO_WARNINGS_AS_ERRORS=ON
+    ctest --test-dir build-tests --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

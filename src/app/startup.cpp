@@ -1,0 +1,54 @@
+#include "app/status.h"
+#include "app/variables.h"
+#include "layout/windows.h"
+#include "platform/resources.h"
+#include "simulation/Module2.h"
+
+using namespace variables;
+
+void GraphicsWindow::Form_Load() {
+    setsizes();
+    startup();
+    show();
+    program().show();
+    buttons().show();
+}
+
+void GraphicsWindow::startup() {
+    author = QStringLiteral("me");
+    programname = QStringLiteral("my program");
+    saved = True;
+    draweverything();
+    load.setText(platform::resourceString(101));
+    PrintButton.setText(platform::resourceString(102));
+    save.setText(platform::resourceString(103));
+}
+
+void GraphicsWindow::draweverything() {
+    // The keypad comes first: the other two layouts read its size.
+    drawbuttons();
+    drawprogram();
+    drawmybits();
+    // The grid uses the limits the boundary has just computed.
+    drawboundary();
+    drawgrid();
+    HideTarget();
+    Module2::gohome();
+}
+
+void GraphicsWindow::newprog() {
+    buttons().printprog();
+    progname.setText(programname);
+    myname.setText(author);
+    saved = True;
+    surface().cls();
+    Module2::resetfloor();
+}
+
+void GraphicsWindow::myname_Change() {
+    author = myname.text();
+}
+
+void GraphicsWindow::progname_Change() {
+    programname = progname.text();
+}

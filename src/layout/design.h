@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+
+#include "platform/fonts.h"
+#include "platform/widgets.h"
+
+// Colours and fonts that the window designs share.
+namespace design {
+
+inline const QColor floorGreen{0, 255, 0};
+inline const QColor keypadGreen{192, 255, 192};
+inline const QColor panelGrey{192, 192, 192};
+inline const QColor queryGreen{128, 255, 128};
+inline const QColor red{255, 0, 0};
+inline const QColor blue{0, 0, 255};
+inline const QColor white{255, 255, 255};
+inline const QColor windowBackground{255, 255, 255};
+inline const QColor windowText{0, 0, 0};
+
+inline const platform::FontSpec sansSmall{QStringLiteral("MS Sans Serif"), 8.25};
+inline const platform::FontSpec sans18{QStringLiteral("MS Sans Serif"), 18};
+inline const platform::FontSpec sans24{QStringLiteral("MS Sans Serif"), 24};
+inline const platform::FontSpec sans24Bold{QStringLiteral("MS Sans Serif"), 24, true};
+inline const platform::FontSpec arial18{QStringLiteral("Arial"), 18};
+
+// Gives a window its designed client area (the outer size adds the one-pixel border).
+void setClientArea(platform::Window& window, double widthTwips, double heightTwips);
+
+}  // namespace design

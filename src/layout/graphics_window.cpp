@@ -1,0 +1,59 @@
+#include "layout/graphics_window.h"
+
+#include "layout/design.h"
+
+using platform::Control;
+using platform::FlatButton;
+using platform::FlatLabel;
+using platform::NameBox;
+using platform::Scale;
+using platform::SurfaceWidget;
+
+namespace {
+constexpr int nameBoxTypingLimit = 22;
+}
+
+GraphicsWindow::GraphicsWindow()
+    : platform::Window(design::floorGreen),
+      warnings(&client(), QString(), design::floorGreen, design::sans24),
+      load(&client(), design::white, design::sans18),
+      PrintButton(&client(), design::white, design::sans18),
+      save(&client(), design::white, design::sans18),
+      P2(&client(), Scale::Pixels, design::floorGreen, false),
+      pname(&client(), QStringLiteral("program name"), design::floorGreen, design::sans18),
+      mname(&client(), QStringLiteral("my name"), design::floorGreen, design::sans18),
+      progname(&client(), design::arial18, nameBoxTypingLimit),
+      myname(&client(), design::sans18, nameBoxTypingLimit),
+      target(&client(), Scale::Twips, design::red, true),
+      aim(&client(), design::red, design::sans18) {
+    design::setClientArea(*this, 4680, 5220);
+    surface().setForeColor(QColor(0, 0, 192));
+    surface().setDrawColor(QColor(0, 0, 192));
+
+    warnings.twips.set(240, 4440, 4215, 615);
+    load.twips.set(2640, 3600, 900, 615);
+    PrintButton.twips.set(2760, 2880, 900, 615);
+    save.twips.set(720, 3600, 900, 615);
+    P2.twips.set(1920, 2880, 525, 525);
+    P2.surface().setForeColor(design::white);
+    pname.twips.set(120, 120, 2175, 450);
+    mname.twips.set(2520, 120, 2055, 450);
+    progname.twips.set(240, 960, 1935, 555);
+    myname.twips.set(2520, 960, 1935, 555);
+    target.twips.set(600, 1800, 735, 735);
+    aim.twips.set(1920, 1920, 1200, 615);
+    aim.setText(QStringLiteral("target"));
+
+    // The robot stays visible when it stands on the target.
+    P2.raise();
+
+    setTabOrder(&load, &PrintButton);
+    setTabOrder(&PrintButton, &save);
+    setTabOrder(&save, &progname);
+    setTabOrder(&progname, &myname);
+    setTabOrder(&myname, &aim);
+
+    // Typed or assigned, every change of a name box reaches its handler.
+    connect(&myname, &QLineEdit::textChanged, this, [this] { myname_Change(); });
+    connect(&progname, &QLineEdit::textChanged, this, [this] { progname_Change(); });
+}

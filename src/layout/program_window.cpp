@@ -1,0 +1,20 @@
+#include "layout/program_window.h"
+
+#include "layout/design.h"
+
+ProgramWindow::ProgramWindow()
+    : platform::Window(design::windowBackground),
+      ExitButton(&client(), design::blue, design::sans24Bold),
+      ProgramText(&client(), platform::Scale::Twips, design::windowBackground, true) {
+    design::setClientArea(*this, 4200, 4950);
+    setFont(platform::font(design::sans18));
+    surface().setFont(design::sans18);
+
+    ExitButton.twips.set(1200, 240, 975, 495);
+    ExitButton.setText(QStringLiteral("exit"));
+    ProgramText.twips.set(240, 840, 3855, 1695);
+    ProgramText.surface().setFont(design::sans24);
+    ProgramText.surface().setForeColor(design::windowText);
+
+    setTabOrder(&ExitButton, &ProgramText);
+}

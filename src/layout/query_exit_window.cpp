@@ -1,0 +1,25 @@
+#include "layout/query_exit_window.h"
+
+#include "layout/design.h"
+#include "platform/screen.h"
+
+QueryExitWindow::QueryExitWindow()
+    : platform::Window(design::queryGreen),
+      anyway(&client(), design::red, design::sans24Bold),
+      cancel(&client(), design::blue, design::sans24Bold),
+      message(&client(), QStringLiteral("You haven't saved your program!"), design::queryGreen,
+              design::sans24Bold) {
+    design::setClientArea(*this, 4680, 3825);
+    const platform::ScreenMetrics screen = platform::screen();
+    twips.setLeft((screen.width - twips.width()) / 2);
+    twips.setTop((screen.height - twips.height()) / 2);
+
+    anyway.twips.set(0, 0, 3015, 855);
+    anyway.setText(QStringLiteral("exit anyway"));
+    cancel.twips.set(0, 840, 3015, 855);
+    cancel.setText(QStringLiteral("cancel"));
+    message.twips.set(240, 2040, 4335, 1215);
+    message.setWordWrap(true);
+
+    setTabOrder(&anyway, &cancel);
+}

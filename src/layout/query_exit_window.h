@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/widgets.h"
+
+// Asks before leaving with an unsaved program.
+class QueryExitWindow : public platform::Window {
+  public:
+    QueryExitWindow();
+
+    platform::Control<platform::FlatButton> anyway;
+    platform::Control<platform::FlatButton> cancel;
+    platform::Control<platform::FlatLabel> message;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace platform {
+
+// A font as the window designs name it.
+struct FontSpec {
+    QString face = QStringLiteral("MS Sans Serif");
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+
+    bool operator==(const FontSpec&) const = default;
+};
+
+// The Qt font for a design font. "MS Sans Serif" and "Arial" are not on Debian; they map to a
+// sans-serif face that is, at the same point size.
+QFont font(const FontSpec& spec);
+
+}  // namespace platform

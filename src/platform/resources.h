@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace platform {
+
+// A bitmap resource: its picture at its natural size and, where the resources have one, a
+// twin at twice the resolution for screens with a device pixel ratio of 2.
+struct Picture {
+    QImage normal;
+    QImage doubled;
+
+    bool isNull() const { return normal.isNull(); }
+    // The natural size, in pixels.
+    int width() const { return normal.width(); }
+    int height() const { return normal.height(); }
+    // The sharpest image for a device with this pixel ratio.
+    const QImage& forPixelRatio(double ratio) const;
+};
+
+// Bitmap resource by number; a null picture when there is none.
+Picture bitmap(int id);
+
+// String resource by number; empty when there is none.
+QString resourceString(int id);
+
+}  // namespace platform

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+class QPrinter;
+
+namespace platform {
+
+// Side effects MARLO has on the world, each behind a small interface so that a test can put
+// a scripted or recording one in its place. seam<Service>() is the one in use.
+
+class EventDispatch {
+  public:
+    virtual ~EventDispatch() = default;
+    // Waits for the next event of the application and dispatches all that are pending.
+    virtual void dispatchEvents() = 0;
+};
+
+class Beeper {
+  public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+class RandomSource {
+  public:
+    virtual ~RandomSource() = default;
+    virtual void reseedFromClock() = 0;
+    // Uniform in [0, 1).
+    virtual double next() = 0;
+};
+
+struct FileChoice {
+    QString directory;
+    QString fileName;
+    QString filter;
+};
+
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, or nothing when the pupil cancels.
+    virtual std::optional<QString> open(const FileChoice& choice) = 0;
+    virtual std::optional<QString> save(const FileChoice& choice) = 0;
+};
+
+class Questions {
+  public:
+    virtual ~Questions() = default;
+    // True for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+};
+
+class Calendar {
+  public:
+    virtual ~Calendar() = default;
+    virtual QDate today() = 0;
+};
+
+class Printers {
+  public:
+    virtual ~Printers() = default;
+    // The system's default printer, or nothing when there is none.
+    virtual std::optional<QString> defaultPrinterName() = 0;
+};
+
+class ProcessEnd {
+  public:
+    virtual ~ProcessEnd() = default;
+    // Ends the process at once: no more handlers run and nothing is written.
+    virtual void endNow() = 0;
+};
+
+template <class Service>
+Service& production();
+
+template <class Service>
+struct SeamSlot {
+    static inline Service* replacement = nullptr;
+};
+
+template <class Service>
+Service& seam() {
+    Service* replacement = SeamSlot<Service>::replacement;
+    return replacement != nullptr ? *replacement : production<Service>();
+}
+
+// Puts a test's service in place; nullptr puts the real one back.
+template <class Service>
+void replaceSeam(Service* replacement) {
+    SeamSlot<Service>::replacement = replacement;
+}
+
+}  // namespace platform

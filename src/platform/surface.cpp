@@ -1,0 +1,118 @@
+#include "platform/surface.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "platform/screen.h"
+
+namespace platform {
+
+namespace {
+
+QPen qtPen(const Pen& pen, double unitsPerPixel) {
+    QPen result(pen.colour, pen.widthPixels * unitsPerPixel);
+    // A thin dotted line alternates single pixels; a wide line is solid whatever its style.
+    if (pen.style == PenStyle::Dotted && pen.widthPixels <= 1) {
+        result.setDashPattern({1.0, 1.0});
+        result.setCapStyle(Qt::FlatCap);
+    } else {
+        result.setCapStyle(pen.widthPixels > 1 ? Qt::RoundCap : Qt::SquareCap);
+    }
+    result.setJoinStyle(Qt::RoundJoin);
+    return result;
+}
+
+}  // namespace
+
+void Surface::cls() {
+    commands_.clear();
+    currentX_ = 0;
+    currentY_ = 0;
+    if (changed) changed();
+}
+
+void Surface::append(Command command) {
+    commands_.push_back(std::move(command));
+    if (changed) changed();
+}
+
+void Surface::line(double x1, double y1, double x2, double y2) {
+    append(Line{{x1, y1}, {x2, y2}, pen_});
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Surface::box(double x1, double y1, double x2, double y2, bool filled) {
+    append(Box{{x1, y1}, {x2, y2}, pen_, filled});
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Surface::print(const QString& text, bool endLine) {
+    const double width = textWidth(text);
+    append(Text{{currentX_, currentY_}, text, font_, textColour_});
+    if (endLine) {
+        currentX_ = 0;
+        currentY_ += textHeight();
+    } else {
+        currentX_ += width;
+    }
+}
+
+void Surface::paintPicture(const Picture& picture, double x, double y) {
+    const QSizeF size(picture.width() * unitsPerPixelX(), picture.height() * unitsPerPixelY());
+    const QSizeF visible = extent ? extent() : QSizeF();
+    const bool coversAll = !visible.isEmpty() && x <= 0 && y <= 0 &&
+                           x + size.width() >= visible.width() &&
+                           y + size.height() >= visible.height();
+    if (coversAll) commands_.clear();
+    append(PictureAt{{x, y}, size, picture});
+}
+
+double Surface::textWidth(const QString& text) const {
+    return QFontMetricsF(platform::font(font_)).horizontalAdvance(text) * unitsPerPixelX();
+}
+
+double Surface::textHeight() const {
+    return QFontMetricsF(platform::font(font_)).height() * unitsPerPixelY();
+}
+
+double Surface::unitsPerPixelX() const {
+    return scale_ == Scale::Twips ? screen().twipsPerPixelX : 1.0;
+}
+
+double Surface::unitsPerPixelY() const {
+    return scale_ == Scale::Twips ? screen().twipsPerPixelY : 1.0;
+}
+
+void Surface::replay(QPainter& painter) const {
+    const double perPixel = unitsPerPixelX();
+    const double ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    for (const Command& command : commands_) {
+        if (const auto* line = std::get_if<Line>(&command)) {
+            painter.setPen(qtPen(line->pen, perPixel));
+            painter.drawLine(line->from, line->to);
+        } else if (const auto* box = std::get_if<Box>(&command)) {
+            painter.setPen(qtPen(box->pen, perPixel));
+            painter.setBrush(box->filled ? QBrush(box->pen.colour) : QBrush(Qt::NoBrush));
+            painter.drawRect(QRectF(box->corner, box->opposite).normalized());
+            painter.setBrush(Qt::NoBrush);
+        } else if (const auto* text = std::get_if<Text>(&command)) {
+            // Fonts are sized in points for the device, so text is drawn unscaled at the
+            // device position of its corner.
+            painter.save();
+            const QPointF corner = painter.transform().map(text->at);
+            painter.resetTransform();
+            painter.setFont(platform::font(text->font));
+            painter.setPen(text->colour);
+            const QFontMetricsF metrics(painter.font(), painter.device());
+            painter.drawText(corner + QPointF(0, metrics.ascent()), text->text);
+            painter.restore();
+        } else if (const auto* picture = std::get_if<PictureAt>(&command)) {
+            painter.drawImage(QRectF(picture->at, picture->size),
+                              picture->picture.forPixelRatio(ratio));
+        }
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <variant>
+#include <vector>
+
+#include "platform/fonts.h"
+#include "platform/resources.h"
+
+class QPainter;
+
+namespace platform {
+
+enum class PenStyle { Solid, Dotted };
+
+struct Pen {
+    QColor colour = Qt::black;
+    double widthPixels = 1;
+    PenStyle style = PenStyle::Solid;
+
+    bool operator==(const Pen&) const = default;
+};
+
+struct Line {
+    QPointF from;
+    QPointF to;
+    Pen pen;
+};
+
+struct Box {
+    QPointF corner;
+    QPointF opposite;
+    Pen pen;
+    bool filled = false;
+};
+
+struct Text {
+    QPointF at;  // top left of the text
+    QString text;
+    FontSpec font;
+    QColor colour;
+};
+
+struct PictureAt {
+    QPointF at;   // top left of the picture
+    QSizeF size;  // the picture's natural size, in the surface's units
+    Picture picture;
+};
+
+using Command = std::variant<Line, Box, Text, PictureAt>;
+
+// What a surface measures its coordinates in.
+enum class Scale { Twips, Pixels };
+
+// A drawing surface that keeps what is drawn on it as a list of commands. Pen, font and the
+// current text position are surface state, as on a window. Painting replays the list, so the
+// drawing survives being covered and is sharp at any pixel ratio, and tests can read it.
+class Surface {
+  public:
+    explicit Surface(Scale scale = Scale::Twips) : scale_(scale) {}
+
+    // Erases everything drawn and sends the text position home.
+    void cls();
+
+    void setDrawColor(const QColor& colour) { pen_.colour = colour; }
+    void setDrawWidth(double pixels) { pen_.widthPixels = pixels; }
+    void setDrawStyle(PenStyle style) { pen_.style = style; }
+    void setFont(const FontSpec& font) { font_ = font; }
+    void setForeColor(const QColor& colour) { textColour_ = colour; }
+    const Pen& pen() const { return pen_; }
+    const FontSpec& font() const { return font_; }
+
+    void line(double x1, double y1, double x2, double y2);
+    void box(double x1, double y1, double x2, double y2, bool filled);
+    // Writes text at the current position; then either stays on the line, after the text, or
+    // goes to the start of the next line.
+    void print(const QString& text, bool endLine);
+    void paintPicture(const Picture& picture, double x, double y);
+
+    double currentX() const { return currentX_; }
+    double currentY() const { return currentY_; }
+    void setCurrentX(double x) { currentX_ = x; }
+    void setCurrentY(double y) { currentY_ = y; }
+
+    // Size of text in the current font, in the surface's units.
+    double textWidth(const QString& text) const;
+    double textHeight() const;
+
+    Scale scale() const { return scale_; }
+    double unitsPerPixelX() const;
+    double unitsPerPixelY() const;
+
+    // The visible extent in the surface's units: a picture that covers it all hides
+    // everything drawn before, which is then forgotten so the list does not grow for ever.
+    std::function<QSizeF()> extent;
+
+    const std::vector<Command>& commands() const { return commands_; }
+    void replay(QPainter& painter) const;
+
+    // Called after every change, so a widget can repaint.
+    std::function<void()> changed;
+
+  private:
+    void append(Command command);
+
+    Scale scale_;
+    Pen pen_;
+    FontSpec font_;
+    QColor textColour_ = Qt::black;
+    double currentX_ = 0;
+    double currentY_ = 0;
+    std::vector<Command> commands_;
+};
+
+}  // namespace platform

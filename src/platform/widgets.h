@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "platform/fonts.h"
+#include "platform/surface.h"
+#include "platform/twips.h"
+
+namespace platform {
+
+// A widget placed in twips. Every window and control of MARLO is one of these.
+template <class Widget>
+class Control : public Widget {
+  public:
+    template <class... Args>
+    explicit Control(Args&&... args) : Widget(std::forward<Args>(args)...), twips(*this) {}
+
+    TwipsGeometry twips;
+};
+
+// A picture box: a retained drawing surface on a background colour, with or without a thin
+// border. Children and drawing sit inside the border.
+class SurfaceWidget : public QWidget {
+  public:
+    SurfaceWidget(QWidget* parent, Scale scale, const QColor& background, bool bordered);
+
+    Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
+    QWidget& client() { return *client_; }
+    void setBackground(const QColor& colour);
+    const QColor& background() const { return background_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QRect clientRect() const;
+
+    Surface surface_;
+    QColor background_;
+    bool bordered_;
+    QWidget* client_;
+};
+
+// A top-level window without a title bar, with a one-pixel border; its twips geometry is its
+// outer size, and its controls sit on its client surface one pixel in.
+class Window : public Control<SurfaceWidget> {
+  public:
+    explicit Window(const QColor& background);
+};
+
+// A flat button whose background colour fills its face.
+class FlatButton : public QPushButton {
+  public:
+    FlatButton(QWidget* parent, const QColor& background, const FontSpec& fontSpec);
+};
+
+// A flat label with centred text.
+class FlatLabel : public QLabel {
+  public:
+    FlatLabel(QWidget* parent, const QString& text, const QColor& background,
+              const FontSpec& fontSpec);
+};
+
+// A flat text box with centred text. Typing stops at maxTyped characters, but text assigned
+// from code is kept whole, and a longer text can still be shortened by typing.
+class NameBox : public QLineEdit {
+  public:
+    NameBox(QWidget* parent, const FontSpec& fontSpec, int maxTyped);
+
+    // True while the user's keys, paste or drop are changing the text.
+    bool isTyping() const { return typing_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    bool typing_ = false;
+};
+
+}  // namespace platform

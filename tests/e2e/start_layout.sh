@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Starts the real marlo on a 1024 x 768 X screen at 96 dpi, checks that its three windows
+# tile the screen where the layout puts them, and keeps a screenshot to look at.
+# Usage: start_layout.sh path/to/marlo output-folder
+set -euo pipefail
+marlo=$1
+out=$2
+mkdir -p "$out"
+
+if [[ -z "${INSIDE_XVFB:-}" ]]; then
+    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM
+"$marlo" >"$out/marlo.log" 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+windows() { xwininfo -root -children | grep '("marlo"' | grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | sort; }
+for _ in $(seq 50); do
+    [[ $(windows | wc -l) -ge 3 ]] && break
+    sleep 0.2
+done
+sleep 0.5
+found=$(windows | tr '\n' ' ')
+expected=$(printf '%s\n' 366x372+658+0 366x396+658+372 658x768+0+0 | sort | tr '\n' ' ')
+import -window root "$out/start.png"
+echo "windows: $found"
+if [[ "$found" != "$expected" ]]; then
+    echo "expected: $expected" >&2
+    exit 1
+fi
+echo "screenshot: $out/start.png"

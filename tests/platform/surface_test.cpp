@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "platform/screen.h"
+#include "platform/surface.h"
+#include "platform/widgets.h"
+
+using platform::Line;
+using platform::PenStyle;
+using platform::Scale;
+using platform::Surface;
+using platform::SurfaceWidget;
+
+namespace {
+
+class SurfaceTest : public testing::Test {
+  protected:
+    void SetUp() override { platform::useFixedScreen(1024, 768, 15, 15); }
+    void TearDown() override { platform::useRealScreen(); }
+};
+
+int darkPixels(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 100) ++count;
+    return count;
+}
+
+TEST_F(SurfaceTest, PenStateStaysUntilChangedAndGoesIntoEachLine) {
+    Surface surface;
+    surface.setDrawWidth(5);
+    surface.setDrawColor(Qt::blue);
+    surface.line(0, 0, 150, 0);
+    surface.setDrawStyle(PenStyle::Dotted);
+    surface.line(0, 0, 0, 150);
+    ASSERT_EQ(surface.commands().size(), 2u);
+    const auto& first = std::get<Line>(surface.commands()[0]);
+    const auto& second = std::get<Line>(surface.commands()[1]);
+    EXPECT_EQ(first.pen, (platform::Pen{Qt::blue, 5, PenStyle::Solid}));
+    EXPECT_EQ(second.pen, (platform::Pen{Qt::blue, 5, PenStyle::Dotted}));
+    surface.cls();
+    EXPECT_TRUE(surface.commands().empty());
+    EXPECT_EQ(surface.pen().widthPixels, 5);
+}
+
+TEST_F(SurfaceTest, PrintingStaysOnTheLineOrEndsIt) {
+    Surface surface;
+    surface.setFont({QStringLiteral("MS Sans Serif"), 24});
+    surface.print(QStringLiteral("   "), false);
+    EXPECT_GT(surface.currentX(), 0);
+    EXPECT_EQ(surface.currentY(), 0);
+    surface.print(QStringLiteral("forwards"), true);
+    EXPECT_EQ(surface.currentX(), 0);
+    EXPECT_DOUBLE_EQ(surface.currentY(), surface.textHeight());
+    ASSERT_EQ(surface.commands().size(), 2u);
+    EXPECT_GT(std::get<platform::Text>(surface.commands()[1]).at.x(), 0);
+}
+
+// Covering a window must not lose what was drawn: every paint comes from the kept list.
+TEST_F(SurfaceTest, DrawingIsRepaintedFromWhatWasKept) {
+    SurfaceWidget box(nullptr, Scale::Twips, Qt::white, true);
+    box.resize(200, 100);
+    box.surface().setFont({QStringLiteral("MS Sans Serif"), 24});
+    box.surface().setForeColor(Qt::black);
+    box.surface().print(QStringLiteral("forwards"), true);
+    const QImage first = box.grab().toImage();
+    EXPECT_GT(darkPixels(first, QRect(2, 2, 150, 30)), 50);
+
+    QWidget cover;
+    cover.setGeometry(box.geometry());
+    cover.show();
+    box.show();
+    box.repaint();
+    EXPECT_EQ(box.grab().toImage(), first);
+
+    box.surface().cls();
+    EXPECT_EQ(darkPixels(box.grab().toImage(), QRect(2, 2, 150, 30)), 0);
+}
+
+TEST_F(SurfaceTest, ThinDottedLineAlternatesPixels) {
+    SurfaceWidget floor(nullptr, Scale::Twips, Qt::white, false);
+    floor.resize(40, 10);
+    floor.surface().setDrawStyle(PenStyle::Dotted);
+    floor.surface().line(0, 75, 600, 75);
+    const QImage image = floor.grab().toImage();
+    const int inked = darkPixels(image, QRect(0, 0, 40, 10));
+    EXPECT_GE(inked, 15);
+    EXPECT_LE(inked, 25);
+}
+
+// A robot picture painted over its whole box hides everything before it, so the box's list
+// must not grow with every step of every run.
+TEST_F(SurfaceTest, PictureCoveringTheWholeSurfaceReplacesWhatItHides) {
+    SurfaceWidget box(nullptr, Scale::Pixels, Qt::green, false);
+    box.resize(35, 35);
+    platform::Picture picture;
+    picture.normal = QImage(35, 35, QImage::Format_RGB32);
+    picture.normal.fill(Qt::white);
+    for (int i = 0; i < 100; ++i) box.surface().paintPicture(picture, 0, 0);
+    EXPECT_EQ(box.surface().commands().size(), 1u);
+    box.surface().paintPicture(picture, 10, 0);
+    EXPECT_EQ(box.surface().commands().size(), 2u);
+}
+
+}  // namespace

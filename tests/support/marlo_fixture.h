@@ -1,0 +1,21 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/variables.h"
+#include "layout/windows.h"
+#include "support/qt_printers.h"
+
+// Sets every shared variable back to its value at process start.
+void resetVariables();
+
+// Starts MARLO on a fixed screen, as its start-up window's load handler does.
+void startMarlo(int widthPixels = 1024, int heightPixels = 768, double twipsPerPixelX = 15,
+                double twipsPerPixelY = 15);
+
+// Each test starts from a fresh process state and leaves no windows behind.
+class MarloTest : public testing::Test {
+  protected:
+    void SetUp() override { resetVariables(); }
+    void TearDown() override;
+};
