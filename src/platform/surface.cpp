@@ -11,12 +11,12 @@ namespace {
 
 QPen qtPen(const Pen& pen, double unitsPerPixel) {
     QPen result(pen.colour, pen.widthPixels * unitsPerPixel);
-    // A thin dotted line alternates single pixels; a wide line is solid whatever its style.
-    if (pen.style == PenStyle::Dotted && pen.widthPixels <= 1) {
+    // A thin dotted line alternates single pixels.
+    if (pen.drawsDotted()) {
         result.setDashPattern({1.0, 1.0});
         result.setCapStyle(Qt::FlatCap);
     } else {
-        result.setCapStyle(pen.widthPixels > 1 ? Qt::RoundCap : Qt::SquareCap);
+        result.setCapStyle(Qt::SquareCap);
     }
     result.setJoinStyle(Qt::RoundJoin);
     return result;

@@ -22,6 +22,8 @@ struct Pen {
     double widthPixels = 1;
     PenStyle style = PenStyle::Solid;
 
+    // A wide line is drawn solid whatever its style.
+    bool drawsDotted() const { return style == PenStyle::Dotted && widthPixels <= 1; }
     bool operator==(const Pen&) const = default;
 };
 

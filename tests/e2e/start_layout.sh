@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real marlo on a 1024 x 768 X screen at 96 dpi, checks that its three windows
-# tile the screen where the layout puts them, and keeps a screenshot to look at.
+# tile the screen where the layout puts them and that the floor and robot are on screen, and
+# keeps a screenshot to look at.
 # Usage: start_layout.sh path/to/marlo output-folder
 set -euo pipefail
 marlo=$1
@@ -30,4 +31,12 @@ if [[ "$found" != "$expected" ]]; then
     echo "expected: $expected" >&2
     exit 1
 fi
+
+pixel() { convert "$out/start.png" -format "%[pixel:p{$1,$2}]" info:; }
+# The left boundary runs down x = 10 pixels inside the border; the floor between is green.
+[[ $(pixel 11 400) =~ ^(black|srgb\(0,0,0\))$ ]] || { echo "no boundary: $(pixel 11 400)" >&2; exit 1; }
+[[ $(pixel 30 400) =~ ^(lime|srgb\(0,255,0\))$ ]] || { echo "no floor: $(pixel 30 400)" >&2; exit 1; }
+# The robot: a black figure on white in the 35-pixel box at 4860, 5530 twips on cell (8, 7).
+robot=$(convert "$out/start.png" -crop 35x35+325+370 -threshold 50% -format %c histogram:info:)
+grep -q white <<<"$robot" && grep -q black <<<"$robot" || { echo "no robot: $robot" >&2; exit 1; }
 echo "screenshot: $out/start.png"
