@@ -25,12 +25,7 @@ ButtonsWindow::ButtonsWindow()
     backwards.twips.set(1875, 3600, 1575, 1575);
     go.twips.set(3600, 3600, 1575, 1575);
 
-    setTabOrder(&forwards, &LeftTurn);
-    setTabOrder(&LeftTurn, &pause);
-    setTabOrder(&pause, &RightTurn);
-    setTabOrder(&RightTurn, &clear);
-    setTabOrder(&clear, &backwards);
-    setTabOrder(&backwards, &go);
+    platform::setTabOrder({&forwards, &LeftTurn, &pause, &RightTurn, &clear, &backwards, &go});
 
     // Ticks for the life of the window, from the moment it is created.
     Timer1.setInterval(100);

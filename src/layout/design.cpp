@@ -1,8 +1,18 @@
 #include "layout/design.h"
 
+#include <QPixmap>
+
+#include "platform/resources.h"
 #include "platform/screen.h"
 
 namespace design {
+
+QIcon applicationIcon() {
+    const platform::Picture robot = platform::bitmap(108);
+    QIcon icon(QPixmap::fromImage(robot.normal));
+    if (!robot.doubled.isNull()) icon.addPixmap(QPixmap::fromImage(robot.doubled));
+    return icon;
+}
 
 void setClientArea(platform::Window& window, double widthTwips, double heightTwips) {
     const platform::ScreenMetrics screen = platform::screen();

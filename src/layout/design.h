@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 
 #include "platform/fonts.h"
 #include "platform/widgets.h"
@@ -23,6 +24,9 @@ inline const platform::FontSpec sans18{QStringLiteral("MS Sans Serif"), 18};
 inline const platform::FontSpec sans24{QStringLiteral("MS Sans Serif"), 24};
 inline const platform::FontSpec sans24Bold{QStringLiteral("MS Sans Serif"), 24, true};
 inline const platform::FontSpec arial18{QStringLiteral("Arial"), 18};
+
+// The robot facing up, for the windows that carry the application's icon.
+QIcon applicationIcon();
 
 // Gives a window its designed client area (the outer size adds the one-pixel border).
 void setClientArea(platform::Window& window, double widthTwips, double heightTwips);

@@ -26,6 +26,7 @@ GraphicsWindow::GraphicsWindow()
       myname(&client(), design::sans18, nameBoxTypingLimit),
       target(&client(), Scale::Twips, design::red, true),
       aim(&client(), design::red, design::sans18) {
+    setWindowIcon(design::applicationIcon());
     design::setClientArea(*this, 4680, 5220);
     surface().setForeColor(QColor(0, 0, 192));
     surface().setDrawColor(QColor(0, 0, 192));
@@ -47,11 +48,7 @@ GraphicsWindow::GraphicsWindow()
     // The robot stays visible when it stands on the target.
     P2.raise();
 
-    setTabOrder(&load, &PrintButton);
-    setTabOrder(&PrintButton, &save);
-    setTabOrder(&save, &progname);
-    setTabOrder(&progname, &myname);
-    setTabOrder(&myname, &aim);
+    platform::setTabOrder({&load, &PrintButton, &save, &progname, &myname, &aim});
 
     // Typed or assigned, every change of a name box reaches its handler.
     connect(&myname, &QLineEdit::textChanged, this, [this] { myname_Change(); });

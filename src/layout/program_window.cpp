@@ -6,6 +6,7 @@ ProgramWindow::ProgramWindow()
     : platform::Window(design::windowBackground),
       ExitButton(&client(), design::blue, design::sans24Bold),
       ProgramText(&client(), platform::Scale::Twips, design::windowBackground, true) {
+    setWindowIcon(design::applicationIcon());
     design::setClientArea(*this, 4200, 4950);
     setFont(platform::font(design::sans18));
     surface().setFont(design::sans18);
@@ -16,5 +17,5 @@ ProgramWindow::ProgramWindow()
     ProgramText.surface().setFont(design::sans24);
     ProgramText.surface().setForeColor(design::windowText);
 
-    setTabOrder(&ExitButton, &ProgramText);
+    platform::setTabOrder({&ExitButton, &ProgramText});
 }

@@ -21,5 +21,5 @@ QueryExitWindow::QueryExitWindow()
     message.twips.set(240, 2040, 4335, 1215);
     message.setWordWrap(true);
 
-    setTabOrder(&anyway, &cancel);
+    platform::setTabOrder({&anyway, &cancel});
 }

@@ -128,28 +128,28 @@ NameBox::NameBox(QWidget* parent, const FontSpec& fontSpec, int maxTyped) : QLin
 }
 
 void NameBox::keyPressEvent(QKeyEvent* event) {
-    typing_ = true;
-    QLineEdit::keyPressEvent(event);
-    typing_ = false;
+    typed([&] { QLineEdit::keyPressEvent(event); });
 }
 
 void NameBox::inputMethodEvent(QInputMethodEvent* event) {
-    typing_ = true;
-    QLineEdit::inputMethodEvent(event);
-    typing_ = false;
+    typed([&] { QLineEdit::inputMethodEvent(event); });
 }
 
+// Paste from the menu and a drop are typing too.
 void NameBox::contextMenuEvent(QContextMenuEvent* event) {
-    // Paste from the menu is typing too.
-    typing_ = true;
-    QLineEdit::contextMenuEvent(event);
-    typing_ = false;
+    typed([&] { QLineEdit::contextMenuEvent(event); });
 }
 
 void NameBox::dropEvent(QDropEvent* event) {
-    typing_ = true;
-    QLineEdit::dropEvent(event);
-    typing_ = false;
+    typed([&] { QLineEdit::dropEvent(event); });
+}
+
+void setTabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 }  // namespace platform

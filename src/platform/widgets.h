@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <initializer_list>
 
 #include "platform/fonts.h"
 #include "platform/surface.h"
@@ -83,7 +84,17 @@ class NameBox : public QLineEdit {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    template <class Edit>
+    void typed(Edit edit) {
+        typing_ = true;
+        edit();
+        typing_ = false;
+    }
+
     bool typing_ = false;
 };
+
+// Sets the order in which Tab visits the given controls.
+void setTabOrder(std::initializer_list<QWidget*> controls);
 
 }  // namespace platform

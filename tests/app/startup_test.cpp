@@ -40,6 +40,24 @@ TEST_F(StartupTest, FirstReferenceCreatesEachWindowOnceAndShowsTheThree) {
     EXPECT_EQ(buttons().Timer1.interval(), 100);
 }
 
+// The controls Tab reaches from `first`, in order, until it comes round again.
+std::vector<QWidget*> tabOrderFrom(QWidget* first) {
+    std::vector<QWidget*> order{first};
+    for (QWidget* next = first->nextInFocusChain(); next != first; next = next->nextInFocusChain())
+        if ((next->focusPolicy() & Qt::TabFocus) && next->window() == first->window())
+            order.push_back(next);
+    return order;
+}
+
+TEST_F(StartupTest, TabVisitsTheMainWindowControlsInDesignOrder) {
+    startMarlo();
+    GraphicsWindow& main = graphics();
+    EXPECT_EQ(tabOrderFrom(&main.load),
+              (std::vector<QWidget*>{&main.load, &main.PrintButton, &main.save, &main.progname,
+                                     &main.myname, &main.aim}));
+    EXPECT_FALSE(graphics().windowIcon().isNull());
+}
+
 TEST_F(StartupTest, TypingInANameBoxMirrorsIntoItsVariable) {
     startMarlo();
     GraphicsWindow& main = graphics();
