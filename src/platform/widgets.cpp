@@ -15,14 +15,6 @@ QString rgb(const QColor& colour) {
         .arg(colour.blue());
 }
 
-// The client area of a picture box: it shows its parent's drawing through itself.
-class ClientArea : public QWidget {
-  public:
-    explicit ClientArea(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    }
-};
-
 // Refuses a typed edit that makes the text longer than the limit and longer than it was, so
 // an assigned longer text may be shortened but never lengthened by typing.
 class TypingLimit : public QValidator {
@@ -51,7 +43,7 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, Scale scale, const QColor& backgro
       surface_(scale),
       background_(background),
       bordered_(bordered),
-      client_(new ClientArea(this)) {
+      client_(new QWidget(this)) {
     surface_.changed = [this] { update(); };
     surface_.extent = [this] {
         const QRect area = clientRect();

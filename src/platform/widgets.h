@@ -24,7 +24,8 @@ class Control : public Widget {
 };
 
 // A picture box: a retained drawing surface on a background colour, with or without a thin
-// border. Children and drawing sit inside the border.
+// border. Children and drawing sit inside the border; the client widget that holds the
+// children paints nothing, so the drawing shows through it.
 class SurfaceWidget : public QWidget {
   public:
     SurfaceWidget(QWidget* parent, Scale scale, const QColor& background, bool bordered);
