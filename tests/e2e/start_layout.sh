@@ -17,8 +17,11 @@ unset QT_QPA_PLATFORM
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-windows() { xwininfo -root -children | grep '("marlo"' | grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | sort; }
-for _ in $(seq 50); do
+windows() {
+    xwininfo -root -children | { grep '("marlo"' || true; } |
+        grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | sort || true
+}
+for _ in $(seq 150); do
     [[ $(windows | wc -l) -ge 3 ]] && break
     sleep 0.2
 done
@@ -29,6 +32,7 @@ import -window root "$out/start.png"
 echo "windows: $found"
 if [[ "$found" != "$expected" ]]; then
     echo "expected: $expected" >&2
+    cat "$out/marlo.log" >&2
     exit 1
 fi
 
@@ -39,4 +43,21 @@ pixel() { convert "$out/start.png" -format "%[pixel:p{$1,$2}]" info:; }
 # The robot: a black figure on white in the 35-pixel box at 4860, 5530 twips on cell (8, 7).
 robot=$(convert "$out/start.png" -crop 35x35+325+370 -threshold 50% -format %c histogram:info:)
 grep -q white <<<"$robot" && grep -q black <<<"$robot" || { echo "no robot: $robot" >&2; exit 1; }
+
+# A window over the floor and the listing, then gone: what was drawn must come back whole.
+xmessage -geometry 600x400+300+150 "covering MARLO" &
+cover=$!
+for _ in $(seq 50); do
+    xwininfo -root -children | grep -q '"xmessage"' && break
+    sleep 0.1
+done
+import -window root "$out/covered.png"
+kill $cover
+wait $cover 2>/dev/null || true
+sleep 0.5
+import -window root "$out/uncovered.png"
+changed=$(compare -metric AE "$out/start.png" "$out/covered.png" null: 2>&1 || true)
+restored=$(compare -metric AE "$out/start.png" "$out/uncovered.png" null: 2>&1 || true)
+echo "pixels changed while covered: $changed, after uncovering: $restored"
+[[ "$changed" != 0 && "$restored" == 0 ]] || { echo "drawing lost under a covering window" >&2; exit 1; }
 echo "screenshot: $out/start.png"
