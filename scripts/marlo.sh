@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
           fonts-liberation fonts-dejavu-core clang-format
-          xvfb xauth xdotool x11-utils imagemagick poppler-utils)
+          xvfb xauth xdotool x11-utils imagemagick poppler-utils file)
 
 install_missing() {
     local missing=()

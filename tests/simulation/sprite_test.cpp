@@ -26,20 +26,6 @@ TEST_F(SpriteTest, RobotStartsFacingUpCentredOnItsHomeCell) {
     EXPECT_EQ(crashed, False);
 }
 
-TEST_F(SpriteTest, EachHeadingHasItsOwnPictureThatPointsItsWay) {
-    startMarlo();
-    std::vector<QImage> shown;
-    for (int h = 1; h <= 4; ++h) {
-        heading = static_cast<std::int16_t>(h);
-        Module2::drawrobot();
-        shown.push_back(robotPicture());
-        EXPECT_EQ(shown.back().size(), QSize(35, 35));
-    }
-    // Each picture is the one before it turned a quarter to the right.
-    for (int h = 1; h < 4; ++h)
-        EXPECT_EQ(shown[h], shown[h - 1].transformed(QTransform().rotate(90)));
-}
-
 TEST_F(SpriteTest, TurningLeftShowsTheWestPictureOnTheSameCell) {
     startMarlo();
     Module2::docommand("L");
