@@ -15,12 +15,22 @@ unset QT_QPA_PLATFORM
 mapped() { xwininfo -root -children | grep -c '("marlo"' || true; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 times=()
 for ((run = 1; run <= runs; run++)); do
     start=$(date +%s%N)
-    "$marlo" >/dev/null 2>&1 &
+    "$marlo" >"$log" 2>&1 &
     pid=$!
-    until [[ $(mapped) -ge 3 ]]; do sleep 0.005; done
+    until [[ $(mapped) -ge 3 ]]; do
+        if ! kill -0 $pid 2>/dev/null; then
+            wait $pid && status=0 || status=$?
+            echo "run $run: marlo ended with status $status before its windows appeared:" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+        sleep 0.005
+    done
     times+=($((($(date +%s%N) - start) / 1000000)))
     if ((run == runs)); then
         sleep 1
@@ -32,7 +42,10 @@ for ((run = 1; run <= runs; run++)); do
     fi
     kill $pid
     wait $pid 2>/dev/null || true
-    while [[ $(mapped) -gt 0 ]]; do sleep 0.01; done
+    for _ in $(seq 500); do
+        [[ $(mapped) -eq 0 ]] && break
+        sleep 0.01
+    done
 done
 
 sorted=($(printf '%s\n' "${times[@]}" | sort -n))
