@@ -19,11 +19,11 @@ inline const QColor white{255, 255, 255};
 inline const QColor windowBackground{255, 255, 255};
 inline const QColor windowText{0, 0, 0};
 
-inline const platform::FontSpec sansSmall{QStringLiteral("MS Sans Serif"), 8.25};
-inline const platform::FontSpec sans18{QStringLiteral("MS Sans Serif"), 18};
-inline const platform::FontSpec sans24{QStringLiteral("MS Sans Serif"), 24};
-inline const platform::FontSpec sans24Bold{QStringLiteral("MS Sans Serif"), 24, true};
-inline const platform::FontSpec arial18{QStringLiteral("Arial"), 18};
+inline const platform::FontChoice sansSmall{QStringLiteral("MS Sans Serif"), 8.25};
+inline const platform::FontChoice sans18{QStringLiteral("MS Sans Serif"), 18};
+inline const platform::FontChoice sans24{QStringLiteral("MS Sans Serif"), 24};
+inline const platform::FontChoice sans24Bold{QStringLiteral("MS Sans Serif"), 24, true};
+inline const platform::FontChoice arial18{QStringLiteral("Arial"), 18};
 
 // The robot facing up, for the windows that carry the application's icon.
 QIcon applicationIcon();

@@ -4,18 +4,18 @@
 
 namespace platform {
 
-QFont font(const FontSpec& spec) {
+QFont font(const FontChoice& choice) {
     QFont result;
     const bool designFace =
-        spec.face == QLatin1String("MS Sans Serif") || spec.face == QLatin1String("Arial");
+        choice.face == QLatin1String("MS Sans Serif") || choice.face == QLatin1String("Arial");
     // Liberation Sans has Arial's metrics, so text fills the designed boxes as intended.
     result.setFamilies(
         designFace ? QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}
-                   : QStringList{spec.face});
+                   : QStringList{choice.face});
     result.setStyleHint(QFont::SansSerif);
-    result.setPointSizeF(spec.points);
-    result.setBold(spec.bold);
-    result.setUnderline(spec.underline);
+    result.setPointSizeF(choice.points);
+    result.setBold(choice.bold);
+    result.setUnderline(choice.underline);
     return result;
 }
 

@@ -43,7 +43,7 @@ struct Box {
 struct Text {
     QPointF at;  // top left of the text
     QString text;
-    FontSpec font;
+    FontChoice font;
     QColor colour;
 };
 
@@ -71,10 +71,10 @@ class Surface {
     void setDrawColor(const QColor& colour) { pen_.colour = colour; }
     void setDrawWidth(double pixels) { pen_.widthPixels = pixels; }
     void setDrawStyle(PenStyle style) { pen_.style = style; }
-    void setFont(const FontSpec& font) { font_ = font; }
+    void setFont(const FontChoice& font) { font_ = font; }
     void setForeColor(const QColor& colour) { textColour_ = colour; }
     const Pen& pen() const { return pen_; }
-    const FontSpec& font() const { return font_; }
+    const FontChoice& font() const { return font_; }
 
     void line(double x1, double y1, double x2, double y2);
     void box(double x1, double y1, double x2, double y2, bool filled);
@@ -111,7 +111,7 @@ class Surface {
 
     Scale scale_;
     Pen pen_;
-    FontSpec font_;
+    FontChoice font_;
     QColor textColour_ = Qt::black;
     double currentX_ = 0;
     double currentY_ = 0;

@@ -87,9 +87,9 @@ Window::Window(const QColor& background)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 }
 
-FlatButton::FlatButton(QWidget* parent, const QColor& background, const FontSpec& fontSpec)
+FlatButton::FlatButton(QWidget* parent, const QColor& background, const FontChoice& fontChoice)
     : QPushButton(parent) {
-    setFont(platform::font(fontSpec));
+    setFont(platform::font(fontChoice));
     setFocusPolicy(Qt::TabFocus);
     setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid black; "
                                  "color: black; padding: 0px; }"
@@ -99,9 +99,9 @@ FlatButton::FlatButton(QWidget* parent, const QColor& background, const FontSpec
 }
 
 FlatLabel::FlatLabel(QWidget* parent, const QString& text, const QColor& background,
-                     const FontSpec& fontSpec)
+                     const FontChoice& fontChoice)
     : QLabel(text, parent) {
-    setFont(platform::font(fontSpec));
+    setFont(platform::font(fontChoice));
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -110,8 +110,8 @@ FlatLabel::FlatLabel(QWidget* parent, const QString& text, const QColor& backgro
     setPalette(colours);
 }
 
-NameBox::NameBox(QWidget* parent, const FontSpec& fontSpec, int maxTyped) : QLineEdit(parent) {
-    setFont(platform::font(fontSpec));
+NameBox::NameBox(QWidget* parent, const FontChoice& fontChoice, int maxTyped) : QLineEdit(parent) {
+    setFont(platform::font(fontChoice));
     setAlignment(Qt::AlignHCenter);
     setValidator(new TypingLimit(this, maxTyped));
     setStyleSheet(

@@ -59,21 +59,21 @@ class Window : public Control<SurfaceWidget> {
 // A flat button whose background colour fills its face.
 class FlatButton : public QPushButton {
   public:
-    FlatButton(QWidget* parent, const QColor& background, const FontSpec& fontSpec);
+    FlatButton(QWidget* parent, const QColor& background, const FontChoice& fontChoice);
 };
 
 // A flat label with centred text.
 class FlatLabel : public QLabel {
   public:
     FlatLabel(QWidget* parent, const QString& text, const QColor& background,
-              const FontSpec& fontSpec);
+              const FontChoice& fontChoice);
 };
 
 // A flat text box with centred text. Typing stops at maxTyped characters, but text assigned
 // from code is kept whole, and a longer text can still be shortened by typing.
 class NameBox : public QLineEdit {
   public:
-    NameBox(QWidget* parent, const FontSpec& fontSpec, int maxTyped);
+    NameBox(QWidget* parent, const FontChoice& fontChoice, int maxTyped);
 
     // True while the user's keys, paste or drop are changing the text.
     bool isTyping() const { return typing_; }
