@@ -16,7 +16,6 @@ class SingleInstance {
         }
         return *instance_;
     }
-    static bool exists() { return instance_ != nullptr; }
     // Destroys the window; a later reference creates a fresh one.
     static void unload() { instance_.reset(); }
 

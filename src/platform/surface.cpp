@@ -49,13 +49,12 @@ void Surface::box(double x1, double y1, double x2, double y2, bool filled) {
 }
 
 void Surface::print(const QString& text, bool endLine) {
-    const double width = textWidth(text);
     append(Text{{currentX_, currentY_}, text, font_, textColour_});
     if (endLine) {
         currentX_ = 0;
         currentY_ += textHeight();
     } else {
-        currentX_ += width;
+        currentX_ += textWidth(text);
     }
 }
 

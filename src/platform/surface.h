@@ -85,14 +85,11 @@ class Surface {
 
     double currentX() const { return currentX_; }
     double currentY() const { return currentY_; }
-    void setCurrentX(double x) { currentX_ = x; }
-    void setCurrentY(double y) { currentY_ = y; }
 
     // Size of text in the current font, in the surface's units.
     double textWidth(const QString& text) const;
     double textHeight() const;
 
-    Scale scale() const { return scale_; }
     double unitsPerPixelX() const;
     double unitsPerPixelY() const;
 

@@ -23,10 +23,10 @@ class TwipsGeometry {
     void setHeight(double twips);
     void set(double left, double top, double width, double height);
 
-    // Maps the twips to pixels again, as after a change of screen in a test.
+  private:
+    // Maps the twips to pixels.
     void apply();
 
-  private:
     QWidget& widget_;
     double left_ = 0;
     double top_ = 0;

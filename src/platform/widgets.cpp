@@ -53,11 +53,6 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, Scale scale, const QColor& backgro
     setAutoFillBackground(false);
 }
 
-void SurfaceWidget::setBackground(const QColor& colour) {
-    background_ = colour;
-    update();
-}
-
 QRect SurfaceWidget::clientRect() const {
     const int inset = bordered_ ? 1 : 0;
     return {inset, inset, std::max(0, width() - 2 * inset), std::max(0, height() - 2 * inset)};

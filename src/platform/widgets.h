@@ -33,8 +33,6 @@ class SurfaceWidget : public QWidget {
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
     QWidget& client() { return *client_; }
-    void setBackground(const QColor& colour);
-    const QColor& background() const { return background_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
