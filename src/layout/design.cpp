@@ -1,17 +1,22 @@
 #include "layout/design.h"
 
-#include <QPixmap>
+#include <QApplication>
 
 #include "platform/resources.h"
 #include "platform/screen.h"
 
 namespace design {
 
+QColor windowBackground() {
+    return QApplication::palette().color(QPalette::Base);
+}
+
+QColor windowText() {
+    return QApplication::palette().color(QPalette::Text);
+}
+
 QIcon applicationIcon() {
-    const platform::Picture robot = platform::bitmap(108);
-    QIcon icon(QPixmap::fromImage(robot.normal));
-    if (!robot.doubled.isNull()) icon.addPixmap(QPixmap::fromImage(robot.doubled));
-    return icon;
+    return platform::icon(platform::bitmap(108));
 }
 
 void setClientArea(platform::Window& window, double widthTwips, double heightTwips) {

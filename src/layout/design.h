@@ -16,14 +16,17 @@ inline const QColor queryGreen{128, 255, 128};
 inline const QColor red{255, 0, 0};
 inline const QColor blue{0, 0, 255};
 inline const QColor white{255, 255, 255};
-inline const QColor windowBackground{255, 255, 255};
-inline const QColor windowText{0, 0, 0};
 
 inline const platform::FontChoice sansSmall{QStringLiteral("MS Sans Serif"), 8.25};
 inline const platform::FontChoice sans18{QStringLiteral("MS Sans Serif"), 18};
 inline const platform::FontChoice sans24{QStringLiteral("MS Sans Serif"), 24};
 inline const platform::FontChoice sans24Bold{QStringLiteral("MS Sans Serif"), 24, true};
 inline const platform::FontChoice arial18{QStringLiteral("Arial"), 18};
+
+// The desktop's own colours for a window's background and its text, so a high-contrast theme
+// carries through.
+QColor windowBackground();
+QColor windowText();
 
 // The robot facing up, for the windows that carry the application's icon.
 QIcon applicationIcon();

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QPixmap>
 #include <QTextStream>
 
 namespace platform {
@@ -22,6 +23,12 @@ Picture bitmap(int id) {
     if (!picture.doubled.isNull()) picture.doubled.setDevicePixelRatio(2.0);
     cache.insert(id, picture);
     return picture;
+}
+
+QIcon icon(const Picture& picture) {
+    QIcon result(QPixmap::fromImage(picture.normal));
+    if (!picture.doubled.isNull()) result.addPixmap(QPixmap::fromImage(picture.doubled));
+    return result;
 }
 
 QString resourceString(int id) {

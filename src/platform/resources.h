@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -21,6 +22,9 @@ struct Picture {
 
 // Bitmap resource by number; a null picture when there is none.
 Picture bitmap(int id);
+
+// The picture as an icon that is sharp at pixel ratios 1 and 2.
+QIcon icon(const Picture& picture);
 
 // String resource by number; empty when there is none.
 QString resourceString(int id);

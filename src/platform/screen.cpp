@@ -21,13 +21,19 @@ ScreenMetrics screen() {
     // The whole display, not just the part the desktop's panels leave free.
     metrics.width = primary->geometry().width() * metrics.twipsPerPixelX;
     metrics.height = primary->geometry().height() * metrics.twipsPerPixelY;
+    metrics.originX = primary->geometry().x();
+    metrics.originY = primary->geometry().y();
     return metrics;
 }
 
-void useFixedScreen(int widthPixels, int heightPixels, double twipsPerPixelX,
-                    double twipsPerPixelY) {
-    fixed = ScreenMetrics{widthPixels * twipsPerPixelX, heightPixels * twipsPerPixelY,
-                          twipsPerPixelX, twipsPerPixelY};
+void useFixedScreen(int widthPixels, int heightPixels, double twipsPerPixelX, double twipsPerPixelY,
+                    int originX, int originY) {
+    fixed = ScreenMetrics{widthPixels * twipsPerPixelX,
+                          heightPixels * twipsPerPixelY,
+                          twipsPerPixelX,
+                          twipsPerPixelY,
+                          originX,
+                          originY};
 }
 
 void useRealScreen() {

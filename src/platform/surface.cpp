@@ -9,8 +9,8 @@ namespace platform {
 
 namespace {
 
-QPen qtPen(const Pen& pen, double unitsPerPixel) {
-    QPen result(pen.colour, pen.widthPixels * unitsPerPixel);
+QPen qtPen(const Pen& pen) {
+    QPen result(pen.colour, pen.widthPixels);
     // A thin dotted line alternates single pixels.
     if (pen.drawsDotted()) {
         result.setDashPattern({1.0, 1.0});
@@ -85,32 +85,34 @@ double Surface::unitsPerPixelY() const {
 }
 
 void Surface::replay(QPainter& painter) const {
-    const double perPixel = unitsPerPixelX();
     const double ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
     for (const Command& command : commands_) {
+        if (const auto* picture = std::get_if<PictureAt>(&command)) {
+            painter.drawImage(QRectF(picture->at, picture->size),
+                              picture->picture.forPixelRatio(ratio));
+            continue;
+        }
+        // Lines, boxes and text are drawn in the device's own pixels, so a pen of n pixels is
+        // n pixels across in both directions, even where the twips per pixel differ in x and y.
+        painter.save();
+        const QTransform toDevice = painter.transform();
+        painter.resetTransform();
         if (const auto* line = std::get_if<Line>(&command)) {
-            painter.setPen(qtPen(line->pen, perPixel));
-            painter.drawLine(line->from, line->to);
+            painter.setPen(qtPen(line->pen));
+            painter.drawLine(toDevice.map(line->from), toDevice.map(line->to));
         } else if (const auto* box = std::get_if<Box>(&command)) {
-            painter.setPen(qtPen(box->pen, perPixel));
+            painter.setPen(qtPen(box->pen));
             painter.setBrush(box->filled ? QBrush(box->pen.colour) : QBrush(Qt::NoBrush));
-            painter.drawRect(QRectF(box->corner, box->opposite).normalized());
-            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(
+                QRectF(toDevice.map(box->corner), toDevice.map(box->opposite)).normalized());
         } else if (const auto* text = std::get_if<Text>(&command)) {
-            // Fonts are sized in points for the device, so text is drawn unscaled at the
-            // device position of its corner.
-            painter.save();
-            const QPointF corner = painter.transform().map(text->at);
-            painter.resetTransform();
+            // Fonts are sized in points for the device; the position is the text's top left.
             painter.setFont(platform::font(text->font));
             painter.setPen(text->colour);
             const QFontMetricsF metrics(painter.font(), painter.device());
-            painter.drawText(corner + QPointF(0, metrics.ascent()), text->text);
-            painter.restore();
-        } else if (const auto* picture = std::get_if<PictureAt>(&command)) {
-            painter.drawImage(QRectF(picture->at, picture->size),
-                              picture->picture.forPixelRatio(ratio));
+            painter.drawText(toDevice.map(text->at) + QPointF(0, metrics.ascent()), text->text);
         }
+        painter.restore();
     }
 }
 

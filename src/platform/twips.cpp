@@ -1,5 +1,6 @@
 #include "platform/twips.h"
 
+#include <QPoint>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -44,8 +45,11 @@ void TwipsGeometry::apply() {
     // A negative width (a status label on a very narrow screen) shows as nothing.
     const int w = std::max(0, pixels(width_, metrics.twipsPerPixelX));
     const int h = std::max(0, pixels(height_, metrics.twipsPerPixelY));
-    widget_.setGeometry(pixels(left_, metrics.twipsPerPixelX), pixels(top_, metrics.twipsPerPixelY),
-                        w, h);
+    // Windows are placed on the screen MARLO lays itself out on, controls in their parent.
+    const QPoint origin =
+        widget_.isWindow() ? QPoint(metrics.originX, metrics.originY) : QPoint(0, 0);
+    widget_.setGeometry(origin.x() + pixels(left_, metrics.twipsPerPixelX),
+                        origin.y() + pixels(top_, metrics.twipsPerPixelY), w, h);
 }
 
 }  // namespace platform

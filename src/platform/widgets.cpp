@@ -1,5 +1,6 @@
 #include "platform/widgets.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QValidator>
@@ -15,8 +16,8 @@ QString rgb(const QColor& colour) {
         .arg(colour.blue());
 }
 
-// Refuses a typed edit that makes the text longer than the limit and longer than it was, so
-// an assigned longer text may be shortened but never lengthened by typing.
+// Stops typed and pasted text at the limit, and an assigned longer text may be shortened but
+// never lengthened by typing.
 class TypingLimit : public QValidator {
   public:
     TypingLimit(NameBox* box, int limit) : QValidator(box), box_(box), limit_(limit) {
@@ -25,9 +26,16 @@ class TypingLimit : public QValidator {
                 [this](const QString& text) { acceptedLength_ = text.size(); });
     }
 
-    State validate(QString& input, int&) const override {
-        const bool grows = input.size() > acceptedLength_;
-        return box_->isTyping() && grows && input.size() > limit_ ? Invalid : Acceptable;
+    // Cuts what was just typed or pasted, which ends at the cursor, back to what fits.
+    State validate(QString& input, int& cursor) const override {
+        if (!box_->isTyping()) return Acceptable;
+        const qsizetype allowed = std::max<qsizetype>(limit_, acceptedLength_);
+        const qsizetype excess = std::min<qsizetype>(input.size() - allowed, cursor);
+        if (excess > 0) {
+            input.remove(cursor - excess, excess);
+            cursor -= static_cast<int>(excess);
+        }
+        return Acceptable;
     }
 
   private:
@@ -63,6 +71,14 @@ void SurfaceWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
+void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (clicked && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        clicked();
+    else
+        QWidget::mouseReleaseEvent(event);
+}
+
 void SurfaceWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
@@ -82,15 +98,21 @@ Window::Window(const QColor& background)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 }
 
-FlatButton::FlatButton(QWidget* parent, const QColor& background, const FontChoice& fontChoice)
+FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
+                       const FontChoice& fontChoice)
     : QPushButton(parent) {
     setFont(platform::font(fontChoice));
     setFocusPolicy(Qt::TabFocus);
-    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid black; "
-                                 "color: black; padding: 0px; }"
+    const QString face =
+        background ? QStringLiteral("background-color: %1; color: black;").arg(rgb(*background))
+                   : QStringLiteral("background-color: palette(button);");
+    const QString pressed =
+        background ? rgb(background->darker(125)) : QStringLiteral("palette(mid)");
+    // The focus mark is thick enough to see from the back of a classroom.
+    setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid black; padding: 0px; }"
                                  "QPushButton:pressed { background-color: %2; }"
-                                 "QPushButton:focus { border: 2px solid black; }")
-                      .arg(rgb(background), rgb(background.darker(125))));
+                                 "QPushButton:focus { border: 3px solid palette(highlight); }")
+                      .arg(face, pressed));
 }
 
 FlatLabel::FlatLabel(QWidget* parent, const QString& text, const QColor& background,
@@ -101,7 +123,6 @@ FlatLabel::FlatLabel(QWidget* parent, const QString& text, const QColor& backgro
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, background);
-    colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
 }
 
@@ -110,7 +131,7 @@ NameBox::NameBox(QWidget* parent, const FontChoice& fontChoice, int maxTyped) : 
     setAlignment(Qt::AlignHCenter);
     setValidator(new TypingLimit(this, maxTyped));
     setStyleSheet(
-        QStringLiteral("QLineEdit { background-color: white; color: black; "
+        QStringLiteral("QLineEdit { background-color: palette(base); color: palette(text); "
                        "border: 1px solid black; padding: 0px; }"));
 }
 
@@ -129,6 +150,11 @@ void NameBox::contextMenuEvent(QContextMenuEvent* event) {
 
 void NameBox::dropEvent(QDropEvent* event) {
     typed([&] { QLineEdit::dropEvent(event); });
+}
+
+// A middle click pastes the X selection.
+void NameBox::mouseReleaseEvent(QMouseEvent* event) {
+    typed([&] { QLineEdit::mouseReleaseEvent(event); });
 }
 
 void setTabOrder(std::initializer_list<QWidget*> controls) {

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
+#include <optional>
 
 #include "platform/fonts.h"
 #include "platform/surface.h"
@@ -34,8 +36,12 @@ class SurfaceWidget : public QWidget {
     const Surface& surface() const { return surface_; }
     QWidget& client() { return *client_; }
 
+    // Called when the box is clicked with the left button.
+    std::function<void()> clicked;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -54,10 +60,12 @@ class Window : public Control<SurfaceWidget> {
     explicit Window(const QColor& background);
 };
 
-// A flat button whose background colour fills its face.
+// A flat button whose background colour fills its face; without a colour of its own it takes
+// the desktop's button colour.
 class FlatButton : public QPushButton {
   public:
-    FlatButton(QWidget* parent, const QColor& background, const FontChoice& fontChoice);
+    FlatButton(QWidget* parent, const std::optional<QColor>& background,
+               const FontChoice& fontChoice);
 };
 
 // A flat label with centred text.
@@ -81,6 +89,7 @@ class NameBox : public QLineEdit {
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     template <class Edit>
