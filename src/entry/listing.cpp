@@ -1,4 +1,71 @@
-#include "layout/windows.h"
+#include <algorithm>
+#include <cmath>
 
-// The listing is drawn by the program listing change; until then there is nothing to redraw.
-void ButtonsWindow::printprog() {}
+#include "app/variables.h"
+#include "layout/windows.h"
+#include "printing/PrinterSupport.h"
+
+using variables::prog;
+
+namespace {
+// The row pitch the listing assumes, and the width of one leading space, in twips.
+constexpr double rowPitch = 560;
+constexpr double spaceWidth = 480;
+
+platform::Surface& listingSurface() {
+    return program().ProgramText.surface();
+}
+}  // namespace
+
+void ButtonsWindow::printprog() {
+    doprintprog(static_cast<int>(prog.size()) + 1);
+}
+
+void ButtonsWindow::doprintprog(int highlight) {
+    const int length = static_cast<int>(prog.size());
+    listrows = static_cast<int>(std::floor(program().ProgramText.twips.height() / rowPitch - 1));
+    platform::Surface& listing = listingSurface();
+    listing.cls();
+
+    // The newest command stays in view while editing, the current one while running.
+    if (listrows > length) {
+        firstline = 1;
+        lastline = length;
+    } else {
+        if (highlight < length)
+            lastline = listrows >= highlight ? listrows + 1 : highlight;
+        else
+            lastline = length;
+        firstline = std::max(1, lastline - listrows);
+    }
+
+    for (int i = firstline; i <= lastline; ++i) {
+        // Past the end (a run with exactly listrows commands) the row holds spaces only.
+        thisletter = i <= length ? prog.mid(i - 1, 1) : QString();
+        leadingspaces();
+        if (i == highlight) highlighton();
+        PrinterSupport::printword(listing, thisletter);
+        highlightoff();
+        listing.print(QString(), true);
+    }
+}
+
+void ButtonsWindow::leadingspaces() {
+    // Halves go to the even neighbour.
+    const double count = std::nearbyint(program().ProgramText.twips.width() / spaceWidth);
+    for (int space = 0; space < count; ++space) listingSurface().print(QStringLiteral(" "), false);
+}
+
+void ButtonsWindow::highlighton() {
+    platform::FontChoice font = listingSurface().font();
+    font.bold = true;
+    font.underline = true;
+    listingSurface().setFont(font);
+}
+
+void ButtonsWindow::highlightoff() {
+    platform::FontChoice font = listingSurface().font();
+    font.bold = false;
+    font.underline = false;
+    listingSurface().setFont(font);
+}

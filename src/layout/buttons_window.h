@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTimer>
+#include <cstdint>
 
 #include "platform/widgets.h"
 
@@ -19,6 +20,38 @@ class ButtonsWindow : public platform::Window {
     platform::Control<platform::FlatButton> go;
     QTimer Timer1;
 
-    // Redraws the listing with no command marked.
+    // Load handler: puts the pictures on the buttons.
+    void Form_Load();
+
+    // The program store.
+    void progbutton(const QString& letter);
+    void forwards_Click();
+    void backwards_Click();
+    void LeftTurn_Click();
+    void RightTurn_Click();
+    void pause_Click();
+    void clear_Click();
+
+    // The timer and the wait between the steps of a run.
+    void Timer1_Timer();
+    void delay();
+    std::int16_t ticks = 0;
+
+    // The run.
+    void go_Click();
+    void going();
+    void judgerun();
+    // Program positions are wider than 16 bits: a program read from a file may be longer.
+    int stepno = 0;
+    QString thisletter;
+
+    // The listing, drawn on the listing window's ProgramText.
     void printprog();
+    void doprintprog(int highlight);
+    void leadingspaces();
+    void highlighton();
+    void highlightoff();
+    int listrows = 0;
+    int firstline = 0;
+    int lastline = 0;
 };

@@ -24,7 +24,7 @@ GraphicsWindow::GraphicsWindow()
       mname(&client(), QStringLiteral("my name"), design::floorGreen, design::sans18),
       progname(&client(), design::arial18, nameBoxTypingLimit),
       myname(&client(), design::sans18, nameBoxTypingLimit),
-      target(&client(), Scale::Twips, design::red, true),
+      target(&client(), Scale::Twips, design::red, false),
       aim(&client(), design::red, design::sans18) {
     setWindowIcon(design::applicationIcon());
     design::setClientArea(*this, 4680, 5220);
@@ -53,4 +53,7 @@ GraphicsWindow::GraphicsWindow()
     // Typed or assigned, every change of a name box reaches its handler.
     connect(&myname, &QLineEdit::textChanged, this, [this] { myname_Change(); });
     connect(&progname, &QLineEdit::textChanged, this, [this] { progname_Change(); });
+
+    connect(&aim, &QPushButton::clicked, this, [this] { aim_Click(); });
+    target.clicked = [this] { target_Click(); };
 }

@@ -36,7 +36,19 @@ class GraphicsWindow : public platform::Window {
     void drawboundary();
     void drawgrid();
 
+    // The target challenge.
+    void aim_Click();
+    void target_Click();
+    void randomtarget();
+    void showtarget();
     void HideTarget();
+
+    // Program files.
+    void save_Click();
+    void load_Click();
+    void loadprogram();
+
+    void PrintButton_Click();
 
     void myname_Change();
     void progname_Change();

@@ -3,9 +3,9 @@
 #include "layout/design.h"
 
 ProgramWindow::ProgramWindow()
-    : platform::Window(design::windowBackground),
+    : platform::Window(design::windowBackground()),
       ExitButton(&client(), design::blue, design::sans24Bold),
-      ProgramText(&client(), platform::Scale::Twips, design::windowBackground, true) {
+      ProgramText(&client(), platform::Scale::Twips, design::windowBackground(), true) {
     setWindowIcon(design::applicationIcon());
     design::setClientArea(*this, 4200, 4950);
     setFont(platform::font(design::sans18));
@@ -15,7 +15,7 @@ ProgramWindow::ProgramWindow()
     ExitButton.setText(QStringLiteral("exit"));
     ProgramText.twips.set(240, 840, 3855, 1695);
     ProgramText.surface().setFont(design::sans24);
-    ProgramText.surface().setForeColor(design::windowText);
+    ProgramText.surface().setForeColor(design::windowText());
 
     platform::setTabOrder({&ExitButton, &ProgramText});
 }

@@ -9,4 +9,6 @@ class ProgramWindow : public platform::Window {
 
     platform::Control<platform::FlatButton> ExitButton;
     platform::Control<platform::SurfaceWidget> ProgramText;
+
+    void ExitButton_Click();
 };

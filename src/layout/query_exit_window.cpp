@@ -1,7 +1,6 @@
 #include "layout/query_exit_window.h"
 
 #include "layout/design.h"
-#include "platform/screen.h"
 
 QueryExitWindow::QueryExitWindow()
     : platform::Window(design::queryGreen),
@@ -10,9 +9,6 @@ QueryExitWindow::QueryExitWindow()
       message(&client(), QStringLiteral("You haven't saved your program!"), design::queryGreen,
               design::sans24Bold) {
     design::setClientArea(*this, 4680, 3825);
-    const platform::ScreenMetrics screen = platform::screen();
-    twips.setLeft((screen.width - twips.width()) / 2);
-    twips.setTop((screen.height - twips.height()) / 2);
 
     anyway.twips.set(0, 0, 3015, 855);
     anyway.setText(QStringLiteral("exit anyway"));

@@ -10,4 +10,9 @@ class QueryExitWindow : public platform::Window {
     platform::Control<platform::FlatButton> anyway;
     platform::Control<platform::FlatButton> cancel;
     platform::Control<platform::FlatLabel> message;
+
+    // Load handler: stacks the three controls and fits the window around them.
+    void Form_Load();
+    void cancel_Click();
+    void anyway_Click();
 };

@@ -1,0 +1,22 @@
+#include "layout/windows.h"
+#include "platform/screen.h"
+
+void QueryExitWindow::Form_Load() {
+    // The three controls stack at full width from the bottom up, and the window is exactly
+    // as high as they are together.
+    twips.setHeight(cancel.twips.height() + message.twips.height() + anyway.twips.height());
+    anyway.twips.setTop(twips.height() - anyway.twips.height());
+    anyway.twips.setLeft(0);
+    anyway.twips.setWidth(twips.width());
+    cancel.twips.setLeft(0);
+    cancel.twips.setWidth(twips.width());
+    cancel.twips.setTop(anyway.twips.top() - cancel.twips.height());
+    message.twips.setLeft(0);
+    message.twips.setWidth(twips.width());
+    message.twips.setTop(cancel.twips.top() - message.twips.height());
+
+    // Centred on the screen at the size it has now.
+    const platform::ScreenMetrics screen = platform::screen();
+    twips.setLeft((screen.width - twips.width()) / 2);
+    twips.setTop((screen.height - twips.height()) / 2);
+}

@@ -1,0 +1,78 @@
+#include <QShortcut>
+#include <utility>
+
+#include "app/status.h"
+#include "app/stop_rule.h"
+#include "app/variables.h"
+#include "layout/windows.h"
+#include "platform/resources.h"
+#include "platform/services.h"
+#include "simulation/Module2.h"
+
+using namespace variables;
+
+namespace {
+constexpr qsizetype programCapacity = 300;
+}
+
+void ButtonsWindow::Form_Load() {
+    const std::pair<platform::Control<platform::FlatButton>*, int> pictures[] = {
+        {&forwards, 101}, {&backwards, 102}, {&LeftTurn, 103}, {&RightTurn, 104},
+        {&pause, 105},    {&clear, 106},     {&go, 107}};
+    for (const auto& [button, id] : pictures) {
+        const platform::Picture picture = platform::bitmap(id);
+        button->setIcon(platform::icon(picture));
+        button->setIconSize(QSize(picture.width(), picture.height()));
+    }
+}
+
+void ButtonsWindow::progbutton(const QString& letter) {
+    if (stopsRun()) return;
+    // A press counts as a change even when the program turns out to be full.
+    saved = False;
+    if (prog.size() >= programCapacity) {
+        showStatus(QStringLiteral("program full"));
+        return;
+    }
+    prog += letter;
+    printprog();
+    showStatus(QString());
+}
+
+void ButtonsWindow::forwards_Click() {
+    progbutton(QStringLiteral("F"));
+}
+void ButtonsWindow::backwards_Click() {
+    progbutton(QStringLiteral("B"));
+}
+void ButtonsWindow::LeftTurn_Click() {
+    progbutton(QStringLiteral("L"));
+}
+void ButtonsWindow::RightTurn_Click() {
+    progbutton(QStringLiteral("R"));
+}
+void ButtonsWindow::pause_Click() {
+    progbutton(QStringLiteral("P"));
+}
+
+void ButtonsWindow::clear_Click() {
+    if (stopsRun()) return;
+    // An empty program needs no saving.
+    saved = True;
+    prog.clear();
+    printprog();
+    Module2::resetfloor();
+}
+
+void ButtonsWindow::Timer1_Timer() {
+    if (ticks > -1) --ticks;
+}
+
+void ButtonsWindow::delay() {
+    // Eight ticks: 0 still counts as waiting. Every window's events are handled meanwhile,
+    // which is how a click stops a run; the dispatch sleeps until something happens.
+    ticks = 7;
+    do {
+        platform::seam<platform::EventDispatch>().dispatchEvents();
+    } while (ticks >= 0);
+}

@@ -1,0 +1,61 @@
+#include "app/status.h"
+#include "app/stop_rule.h"
+#include "app/variables.h"
+#include "layout/windows.h"
+#include "platform/services.h"
+#include "simulation/Module2.h"
+
+using namespace variables;
+
+void ButtonsWindow::go_Click() {
+    // Go is also the stop button of a run.
+    if (stopsRun()) return;
+    running = True;
+    Module2::resetfloor();
+    going();
+    running = False;
+}
+
+void ButtonsWindow::going() {
+    showStatus(QStringLiteral("running"));
+    Module2::setuptrail();
+    // Buttons that could change the program only stop the run, so its length holds.
+    const int n = static_cast<int>(prog.size());
+    for (stepno = 1; stepno <= n; ++stepno) {
+        // Once stopped or crashed, the remaining steps pass without waiting.
+        if (running == False) continue;
+        delay();
+        if (running == False) continue;
+        thisletter = prog.mid(stepno - 1, 1);
+        oldx = xpos;
+        oldy = ypos;
+        if (crashed == True) continue;
+        Module2::docommand(thisletter);
+        Module2::checkcrash();
+        graphics().surface().line(Module2::centrex(xpos), Module2::centrey(ypos),
+                                  Module2::centrex(oldx), Module2::centrey(oldy));
+        Module2::drawrobot();
+        doprintprog(stepno);
+    }
+    // A stop during this last wait shows "stopped!" until the verdict replaces it.
+    if (running == True) {
+        delay();
+        judgerun();
+    }
+    printprog();
+}
+
+void ButtonsWindow::judgerun() {
+    const GraphicsWindow& main = graphics();
+    if (!main.target.isHidden()) {
+        if (targetx == xpos && targety == ypos) {
+            showStatus(QStringLiteral("well done!"));
+            platform::seam<platform::Beeper>().beep();
+        } else {
+            showStatus(QStringLiteral("missed!"));
+        }
+        return;
+    }
+    showStatus(QStringLiteral("finished"));
+    platform::seam<platform::Beeper>().beep();
+}
