@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFrame>
 #include <QTimer>
 #include <cstdint>
 
@@ -19,6 +20,9 @@ class ButtonsWindow : public platform::Window {
     platform::Control<platform::FlatButton> backwards;
     platform::Control<platform::FlatButton> go;
     QTimer Timer1;
+    // Drawn in the gap around the keypad button that has the keyboard focus: the pictures
+    // fill the buttons' faces, so the mark goes around them.
+    QFrame focusRing;
 
     // Load handler: puts the pictures on the buttons.
     void Form_Load();
