@@ -69,7 +69,7 @@ ButtonsWindow::ButtonsWindow()
     focusRing.setStyleSheet(QStringLiteral("border: 4px solid palette(highlight);"));
     focusRing.setAttribute(Qt::WA_TransparentForMouseEvents);
     focusRing.hide();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    followFocus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const bool onKeypad =
             now != nullptr && now->parentWidget() == &Picture1.client() && now != &focusRing;
         if (onKeypad) {
@@ -86,4 +86,8 @@ ButtonsWindow::ButtonsWindow()
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(100);
     Timer1.start();
+}
+
+ButtonsWindow::~ButtonsWindow() {
+    disconnect(followFocus_);
 }

@@ -10,6 +10,7 @@
 class ButtonsWindow : public platform::Window {
   public:
     ButtonsWindow();
+    ~ButtonsWindow() override;
 
     platform::Control<platform::SurfaceWidget> Picture1;
     platform::Control<platform::FlatButton> forwards;
@@ -58,4 +59,8 @@ class ButtonsWindow : public platform::Window {
     int listrows = 0;
     int firstline = 0;
     int lastline = 0;
+
+  private:
+    // Focus moves while the buttons are destroyed; the ring must not follow it then.
+    QMetaObject::Connection followFocus_;
 };
