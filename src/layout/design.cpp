@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "platform/resources.h"
 #include "platform/screen.h"
 
 namespace design {
@@ -16,7 +15,13 @@ QColor windowText() {
 }
 
 QIcon applicationIcon() {
-    return platform::icon(platform::bitmap(108));
+    // The same pictures the desktop's hicolor theme gets, so the window matches its launcher.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/marlo.png").arg(size),
+                     QSize(size, size));
+    }
+    return icon;
 }
 
 void setClientArea(platform::Window& window, double widthTwips, double heightTwips) {

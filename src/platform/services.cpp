@@ -29,13 +29,15 @@ class QtBeeper final : public Beeper {
 class ClockSeededRandom final : public RandomSource {
   public:
     void reseedFromClock() override {
-        engine_.seed(static_cast<std::mt19937::result_type>(
+        engine_.seed(static_cast<std::mt19937_64::result_type>(
             std::chrono::system_clock::now().time_since_epoch().count()));
     }
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+    // 53 random bits scaled into [0, 1): never 1, which would put a target off the floor
+    // (a uniform_real_distribution may round up to 1).
+    double next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
 
   private:
-    std::mt19937 engine_{std::random_device{}()};
+    std::mt19937_64 engine_{std::random_device{}()};
 };
 
 class QtFileDialogs final : public FileDialogs {

@@ -1,8 +1,10 @@
-#include <QSignalSpy>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "app/status.h"
 #include "app/stop_rule.h"
+#include "support/listing_rows.h"
 #include "support/marlo_fixture.h"
 
 using namespace variables;
@@ -17,12 +19,9 @@ TEST_F(StartupTest, StartsWithEmptyStatusDefaultNamesAndCaptionedButtons) {
     EXPECT_EQ(currentStatus(), QString());
     EXPECT_EQ(main.progname.text(), "my program");
     EXPECT_EQ(main.myname.text(), "me");
-    EXPECT_EQ(main.pname.text(), "program name");
-    EXPECT_EQ(main.mname.text(), "my name");
     EXPECT_EQ(main.load.text(), "load");
     EXPECT_EQ(main.PrintButton.text(), "print");
     EXPECT_EQ(main.save.text(), "save");
-    EXPECT_EQ(main.aim.text(), "target");
     EXPECT_EQ(saved, True);
     EXPECT_EQ(running, False);
     EXPECT_FALSE(main.target.isVisible());
@@ -38,24 +37,6 @@ TEST_F(StartupTest, FirstReferenceCreatesEachWindowOnceAndShowsTheThree) {
     EXPECT_TRUE(graphics().windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(buttons().Timer1.isActive());
     EXPECT_EQ(buttons().Timer1.interval(), 100);
-}
-
-// The controls Tab reaches from `first`, in order, until it comes round again.
-std::vector<QWidget*> tabOrderFrom(QWidget* first) {
-    std::vector<QWidget*> order{first};
-    for (QWidget* next = first->nextInFocusChain(); next != first; next = next->nextInFocusChain())
-        if ((next->focusPolicy() & Qt::TabFocus) && next->window() == first->window())
-            order.push_back(next);
-    return order;
-}
-
-TEST_F(StartupTest, TabVisitsTheMainWindowControlsInDesignOrder) {
-    startMarlo();
-    GraphicsWindow& main = graphics();
-    EXPECT_EQ(tabOrderFrom(&main.load),
-              (std::vector<QWidget*>{&main.load, &main.PrintButton, &main.save, &main.progname,
-                                     &main.myname, &main.aim}));
-    EXPECT_FALSE(graphics().windowIcon().isNull());
 }
 
 TEST_F(StartupTest, TypingInANameBoxMirrorsIntoItsVariable) {
@@ -75,13 +56,20 @@ TEST_F(StartupTest, TypingInANameBoxMirrorsIntoItsVariable) {
     EXPECT_EQ(saved, True);
 }
 
-TEST_F(StartupTest, TypingStopsAtTwentyTwoCharacters) {
+TEST_F(StartupTest, TypingAndPastingStopAtTwentyTwoCharacters) {
     startMarlo();
     GraphicsWindow& main = graphics();
     main.myname.clear();
     QTest::keyClicks(&main.myname, QString(22, 'a'));
     QTest::keyClick(&main.myname, Qt::Key_B);
     EXPECT_EQ(author, QString(22, 'a'));
+
+    // A paste keeps what fits of its start, wherever the cursor is.
+    QGuiApplication::clipboard()->setText(QStringLiteral("0123456789").repeated(4));
+    main.myname.setText(QStringLiteral("Sam"));
+    main.myname.setCursorPosition(1);
+    QTest::keyClick(&main.myname, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(author, QStringLiteral("S0123456789012345678am"));
 }
 
 // A loaded file's names may be longer than a pupil may type; they must not be cut short.
@@ -122,15 +110,28 @@ TEST_F(StartupTest, TypingDuringARunDoesNotStopIt) {
     EXPECT_EQ(running, True);
 }
 
-TEST_F(StartupTest, NewprogShowsLoadedNamesAsSaved) {
+TEST_F(StartupTest, NewprogShowsTheLoadedProgramOnAFreshFloor) {
     startMarlo();
+    const size_t floorOnly = graphics().surface().commands().size();
+    graphics().surface().line(0, 0, 500, 500);
+    xpos = 2;
+    heading = 3;
+    showStatus("finished");
+    graphics().target.show();
     programname = QStringLiteral("zigzag");
     author = QStringLiteral("Ali");
+    prog = QStringLiteral("FL");
     saved = False;
     graphics().newprog();
     EXPECT_EQ(graphics().progname.text(), "zigzag");
     EXPECT_EQ(graphics().myname.text(), "Ali");
     EXPECT_EQ(saved, True);
+    EXPECT_EQ(graphics().surface().commands().size(), floorOnly);
+    EXPECT_EQ(xpos, 8);
+    EXPECT_EQ(heading, 1);
+    EXPECT_EQ(currentStatus(), "");
+    EXPECT_FALSE(graphics().target.isHidden());
+    EXPECT_EQ(listedWords(), (std::vector<QString>{"forwards", "left"}));
 }
 
 }  // namespace

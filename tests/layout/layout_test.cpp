@@ -99,12 +99,23 @@ TEST_F(LayoutTest, LeftsAndWidthsUseHorizontalSizesAndTopsAndHeightsVerticalOnes
     EXPECT_EQ(graphics().P2.twips.height(), 35 * 12);
 }
 
-// Pixels follow the twips, so the windows on screen are where the layout put them.
-TEST_F(LayoutTest, WindowsArePlacedInPixelsFromTheirTwips) {
+// Pixels follow the twips, so the windows on screen are where the layout put them: on the
+// primary screen, also when another monitor lies left of it at the desktop's origin.
+TEST_F(LayoutTest, WindowsArePlacedInPixelsFromTheirTwipsOnThePrimaryScreen) {
+    for (const QPoint origin : {QPoint(0, 0), QPoint(1280, 0), QPoint(0, 1024)}) {
+        SCOPED_TRACE(testing::Message() << origin.x() << "," << origin.y());
+        platform::useFixedScreen(1024, 768, 15, 15, origin.x(), origin.y());
+        graphics();
+        EXPECT_EQ(graphics().geometry(), QRect(0, 0, 658, 768).translated(origin));
+        EXPECT_EQ(program().geometry(), QRect(658, 0, 366, 372).translated(origin));
+        EXPECT_EQ(buttons().geometry(), QRect(658, 372, 366, 396).translated(origin));
+        const QRect query = QueryExit().geometry();
+        const QPoint screenCentre = QRect(origin, QSize(1024, 768)).center();
+        EXPECT_LE((query.center() - screenCentre).manhattanLength(), 2);
+        unloadWindows();
+        resetVariables();
+    }
     startMarlo(1024, 768, 15, 15);
-    EXPECT_EQ(graphics().geometry(), QRect(0, 0, 658, 768));
-    EXPECT_EQ(program().geometry(), QRect(658, 0, 366, 372));
-    EXPECT_EQ(buttons().geometry(), QRect(658, 372, 366, 396));
     // Controls sit one pixel in, inside the border.
     EXPECT_EQ(graphics().progname.mapTo(&graphics(), QPoint(0, 0)), QPoint(11, 48));
 }

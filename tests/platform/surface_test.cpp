@@ -80,6 +80,33 @@ TEST_F(SurfaceTest, DrawingIsRepaintedFromWhatWasKept) {
     EXPECT_EQ(darkPixels(box.grab().toImage(), QRect(2, 2, 150, 30)), 0);
 }
 
+// Thickness in pixels of the dark band crossing the image's middle row or column.
+int bandAcross(const QImage& image, bool alongX) {
+    const int length = alongX ? image.width() : image.height();
+    int dark = 0;
+    for (int i = 0; i < length; ++i) {
+        const QRgb pixel =
+            alongX ? image.pixel(i, image.height() / 2) : image.pixel(image.width() / 2, i);
+        if (qGray(pixel) < 100) ++dark;
+    }
+    return dark;
+}
+
+// At 15 x 12 twips per pixel a 5-pixel pen must still be 5 pixels across both ways.
+TEST_F(SurfaceTest, PenWidthIsDevicePixelsInBothDirections) {
+    platform::useFixedScreen(1024, 768, 15, 12);
+    SurfaceWidget floor(nullptr, Scale::Twips, Qt::white, false);
+    floor.resize(60, 60);
+    floor.surface().setDrawWidth(5);
+    floor.surface().line(450, 0, 450, 720);  // vertical, at x 30 px
+    const int vertical = bandAcross(floor.grab().toImage(), true);
+    floor.surface().cls();
+    floor.surface().line(0, 360, 900, 360);  // horizontal, at y 30 px
+    const int horizontal = bandAcross(floor.grab().toImage(), false);
+    EXPECT_EQ(vertical, 5);
+    EXPECT_EQ(horizontal, 5);
+}
+
 TEST_F(SurfaceTest, ThinDottedLineAlternatesPixels) {
     SurfaceWidget floor(nullptr, Scale::Twips, Qt::white, false);
     floor.resize(40, 10);

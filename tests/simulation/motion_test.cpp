@@ -68,18 +68,27 @@ TEST_F(MotionTest, EighthForwardsFromHomeCrashesOnTheTopRow) {
     expectCrashed(8, 0, 1);
 }
 
-TEST_F(MotionTest, ForwardsFacingEastOnTheLastColumnCrashes) {
-    heading = 2;
-    xpos = 15;
-    obey("F");
-    expectCrashed(15, 7, 2);
-}
-
-TEST_F(MotionTest, BackwardsFacingWestOnTheLastColumnCrashes) {
-    heading = 4;
-    xpos = 15;
-    obey("B");
-    expectCrashed(15, 7, 4);
+// Each edge clamps the robot back onto the edge square it tried to leave, keeping its heading.
+TEST_F(MotionTest, StepOffEachEdgeCrashesOntoTheEdgeSquare) {
+    const struct {
+        const char* edge;
+        int column, row, heading;
+        const char* letter;
+    } edges[] = {{"north", 4, 0, 1, "F"},           {"east", 15, 3, 2, "F"},
+                 {"south", 6, 14, 3, "F"},          {"west", 0, 9, 4, "F"},
+                 {"east backwards", 15, 2, 4, "B"}, {"south backwards", 3, 14, 1, "B"},
+                 {"west backwards", 0, 5, 2, "B"}};
+    for (const auto& e : edges) {
+        SCOPED_TRACE(e.edge);
+        xpos = static_cast<std::int16_t>(e.column);
+        ypos = static_cast<std::int16_t>(e.row);
+        heading = static_cast<std::int16_t>(e.heading);
+        crashed = False;
+        running = True;
+        beeper.beeps = 0;
+        obey(e.letter);
+        expectCrashed(e.column, e.row, e.heading);
+    }
 }
 
 TEST_F(MotionTest, MovesStepAlongTheHeadingAndBackwardsOpposite) {

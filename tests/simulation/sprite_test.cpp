@@ -35,13 +35,14 @@ TEST_F(SpriteTest, TurningLeftShowsTheWestPictureOnTheSameCell) {
     EXPECT_EQ(graphics().P2.twips.top(), 5530);
 }
 
+// Unequal factors catch an x and y mix-up: each offset uses its own direction's pixel size.
 TEST_F(SpriteTest, SpriteFollowsTheRobotAndTwinsAreSharperPictures) {
-    startMarlo(1024, 768, 12, 12);
+    startMarlo(1024, 768, 15, 12);
     xpos = 0;
-    ypos = 0;
+    ypos = 2;
     Module2::drawrobot();
-    EXPECT_EQ(graphics().P2.twips.left(), leftedge + 0.5 * cellsize - 17.5 * 12);
-    EXPECT_EQ(graphics().P2.twips.top(), topedge + 0.5 * cellsize - 17.5 * 12);
+    EXPECT_EQ(graphics().P2.twips.left(), leftedge + 0.5 * cellsize - 17.5 * 15);
+    EXPECT_EQ(graphics().P2.twips.top(), topedge + 2.5 * cellsize - 17.5 * 12);
     for (int id = 108; id <= 111; ++id) {
         const platform::Picture picture = platform::bitmap(id);
         EXPECT_EQ(picture.doubled.size(), QSize(70, 70)) << id;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <random>
 #include <vector>
 
 #include "platform/services.h"
@@ -9,6 +10,19 @@ class RecordingBeeper final : public platform::Beeper {
   public:
     void beep() override { ++beeps; }
     int beeps = 0;
+};
+
+// Draws from a fixed seed, so a test sees the same sequence every time; reseeding from the
+// clock is counted and ignored.
+class SeededRandom final : public platform::RandomSource {
+  public:
+    explicit SeededRandom(unsigned seed = 1) : engine_(seed) {}
+    void reseedFromClock() override { ++reseeds; }
+    double next() override { return std::uniform_int_distribution<int>(0, 9999)(engine_) / 1e4; }
+    int reseeds = 0;
+
+  private:
+    std::mt19937 engine_;
 };
 
 // Puts a fake in place of a platform service for one scope.
