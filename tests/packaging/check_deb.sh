@@ -57,6 +57,8 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 [[ -x $root/usr/bin/$(entry Exec | cut -d' ' -f1) ]] || fail "Exec=$(entry Exec) is not packaged"
 [[ $(entry Terminal) == false ]] || fail "Terminal=$(entry Terminal)"
 [[ ";$(entry Categories)" == *";Education;"* ]] || fail "not in Education: $(entry Categories)"
+# GNOME's menu files an Education entry that is also Science under Science.
+[[ ";$(entry Categories)" != *";Science;"* ]] || fail "Science takes MARLO out of Education"
 grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
     fail "metainfo does not launch $(basename "$desktop")"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -1 | cut -d'"' -f2)
