@@ -3,11 +3,18 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <chrono>
 #include <cstdlib>
 #include <random>
+
+#include "platform/surface.h"
 
 namespace platform {
 
@@ -73,12 +80,64 @@ class SystemCalendar final : public Calendar {
     QDate today() override { return QDate::currentDate(); }
 };
 
+constexpr int pdfDotsPerInch = 600;
+
+// A document on a QPrinter: a real printer through CUPS, or a PDF file.
+class QtPrintJob final : public PrintJob {
+  public:
+    explicit QtPrintJob(const QString& printerName)
+        : printer_(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution) {}
+
+    QtPrintJob(const QString& path, const QPageLayout& page) : printer_(QPrinter::HighResolution) {
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(path);
+        printer_.setResolution(pdfDotsPerInch);
+        printer_.setPageLayout(page);
+        pdfPath_ = path;
+    }
+
+    const QPaintDevice& device() const override { return printer_; }
+
+    bool print(const Surface& pages) override {
+        QPainter painter;
+        if (!painter.begin(&printer_)) return false;
+        // The surface keeps twips; the painter draws in the printer's dots.
+        painter.scale(printer_.logicalDpiX() / 1440.0, printer_.logicalDpiY() / 1440.0);
+        bool paged = true;
+        pages.replay(painter, [&] { paged = printer_.newPage() && paged; });
+        const bool ended = painter.end();
+        if (!paged || !ended || printer_.printerState() == QPrinter::Error) return false;
+        // The PDF writer reports no failed write: at least the file must be there.
+        if (!pdfPath_.isEmpty()) {
+            const QFileInfo written(pdfPath_);
+            return written.isFile() && written.size() > 0;
+        }
+        return true;
+    }
+
+  private:
+    QPrinter printer_;
+    QString pdfPath_;
+};
+
 class CupsPrinters final : public Printers {
   public:
     std::optional<QString> defaultPrinterName() override {
         const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
         if (printer.isNull()) return std::nullopt;
         return printer.printerName();
+    }
+    std::unique_ptr<PrintJob> openPrinter(const QString& name) override {
+        return std::make_unique<QtPrintJob>(name);
+    }
+    std::unique_ptr<PrintJob> openPdf(const QString& path) override {
+        // Letter where the locale measures in inches, A4 elsewhere; margins any printer can
+        // print within.
+        const QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                                  ? QPageSize::Letter
+                                  : QPageSize::A4);
+        return pdfJob(path, QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                        QPageLayout::Millimeter));
     }
 };
 
@@ -88,6 +147,10 @@ class ImmediateEnd final : public ProcessEnd {
 };
 
 }  // namespace
+
+std::unique_ptr<PrintJob> pdfJob(const QString& path, const QPageLayout& page) {
+    return std::make_unique<QtPrintJob>(path, page);
+}
 
 template <>
 EventDispatch& production<EventDispatch>() {
