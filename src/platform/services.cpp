@@ -1,6 +1,7 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,11 +11,16 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <chrono>
 #include <cstdlib>
 #include <random>
 
 #include "platform/surface.h"
+
+#ifdef MARLO_HAVE_CUPS
+#include <cups/cups.h>
+#endif
 
 namespace platform {
 
@@ -82,43 +88,92 @@ class SystemCalendar final : public Calendar {
 
 constexpr int pdfDotsPerInch = 600;
 
-// A document on a QPrinter: a real printer through CUPS, or a PDF file.
-class QtPrintJob final : public PrintJob {
-  public:
-    explicit QtPrintJob(const QString& printerName)
-        : printer_(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution) {}
+// Paints the surface's pages on the printer and ends the document.
+bool paintPages(QPrinter& printer, const Surface& pages) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // The surface keeps twips; the painter draws in the printer's dots.
+    painter.scale(printer.logicalDpiX() / 1440.0, printer.logicalDpiY() / 1440.0);
+    bool paged = true;
+    pages.replay(painter, [&] { paged = printer.newPage() && paged; });
+    const bool ended = painter.end();
+    return paged && ended && printer.printerState() != QPrinter::Error;
+}
 
-    QtPrintJob(const QString& path, const QPageLayout& page) : printer_(QPrinter::HighResolution) {
+// The PDF writer reports no failed write: at least the file must be there.
+bool written(const QString& path) {
+    const QFileInfo file(path);
+    return file.isFile() && file.size() > 0;
+}
+
+class PdfJob final : public PrintJob {
+  public:
+    PdfJob(const QString& path, const QPageLayout& page)
+        : printer_(QPrinter::HighResolution), path_(path) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
         printer_.setOutputFileName(path);
         printer_.setResolution(pdfDotsPerInch);
         printer_.setPageLayout(page);
-        pdfPath_ = path;
     }
-
     const QPaintDevice& device() const override { return printer_; }
-
     bool print(const Surface& pages) override {
-        QPainter painter;
-        if (!painter.begin(&printer_)) return false;
-        // The surface keeps twips; the painter draws in the printer's dots.
-        painter.scale(printer_.logicalDpiX() / 1440.0, printer_.logicalDpiY() / 1440.0);
-        bool paged = true;
-        pages.replay(painter, [&] { paged = printer_.newPage() && paged; });
-        const bool ended = painter.end();
-        if (!paged || !ended || printer_.printerState() == QPrinter::Error) return false;
-        // The PDF writer reports no failed write: at least the file must be there.
-        if (!pdfPath_.isEmpty()) {
-            const QFileInfo written(pdfPath_);
-            return written.isFile() && written.size() > 0;
-        }
-        return true;
+        return paintPages(printer_, pages) && written(path_);
     }
 
   private:
     QPrinter printer_;
-    QString pdfPath_;
+    QString path_;
 };
+
+#ifdef MARLO_HAVE_CUPS
+// Qt's own CUPS back end does not say when CUPS refuses a job, so the page is made as a PDF
+// on the printer's paper and at its resolution, and handed to CUPS here, where the answer
+// can be read.
+class CupsJob final : public PrintJob {
+  public:
+    explicit CupsJob(const QString& name)
+        : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution),
+          name_(name),
+          file_(QDir::tempPath() + QStringLiteral("/marlo-XXXXXX.pdf")) {
+        const QPageLayout page = printer_.pageLayout();
+        const int dotsPerInch = printer_.resolution();
+        file_.open();
+        file_.close();
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(file_.fileName());
+        printer_.setResolution(dotsPerInch);
+        printer_.setPageLayout(page);
+    }
+    const QPaintDevice& device() const override { return printer_; }
+    bool print(const Surface& pages) override {
+        if (file_.fileName().isEmpty() || !paintPages(printer_, pages) ||
+            !written(file_.fileName()))
+            return false;
+        return cupsPrintFile(name_.toLocal8Bit().constData(),
+                             QFile::encodeName(file_.fileName()).constData(), "MARLO", 0,
+                             nullptr) != 0;
+    }
+
+  private:
+    QPrinter printer_;
+    QString name_;
+    QTemporaryFile file_;
+};
+using PrinterJob = CupsJob;
+#else
+// Without libcups at build time, Qt sends the job and a refusal goes unnoticed.
+class NativeJob final : public PrintJob {
+  public:
+    explicit NativeJob(const QString& name)
+        : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution) {}
+    const QPaintDevice& device() const override { return printer_; }
+    bool print(const Surface& pages) override { return paintPages(printer_, pages); }
+
+  private:
+    QPrinter printer_;
+};
+using PrinterJob = NativeJob;
+#endif
 
 class CupsPrinters final : public Printers {
   public:
@@ -128,7 +183,7 @@ class CupsPrinters final : public Printers {
         return printer.printerName();
     }
     std::unique_ptr<PrintJob> openPrinter(const QString& name) override {
-        return std::make_unique<QtPrintJob>(name);
+        return std::make_unique<PrinterJob>(name);
     }
     std::unique_ptr<PrintJob> openPdf(const QString& path) override {
         // Letter where the locale measures in inches, A4 elsewhere; margins any printer can
@@ -149,7 +204,7 @@ class ImmediateEnd final : public ProcessEnd {
 }  // namespace
 
 std::unique_ptr<PrintJob> pdfJob(const QString& path, const QPageLayout& page) {
-    return std::make_unique<QtPrintJob>(path, page);
+    return std::make_unique<PdfJob>(path, page);
 }
 
 template <>

@@ -26,6 +26,8 @@ for _ in $(seq 150); do
     [[ $(xwininfo -root -children | grep -c '("marlo"' || true) -ge 3 ]] && break
     sleep 0.2
 done
+[[ $(xwininfo -root -children | grep -c '("marlo"' || true) -ge 3 ]] ||
+    { echo "marlo's windows did not appear" >&2; cat "$out/marlo.log" >&2; exit 1; }
 sleep 0.5
 
 click() {
