@@ -112,6 +112,7 @@ TEST_F(PaperTest, HeaderPiecesShareALineWithTheSmallerOnesFourPointsLower) {
     EXPECT_NEAR(found.at("forwards").xMin, 3 * 12240 / 5.0 / 20, 0.5);
 }
 
+// Lines that do not fit go on following pages: none is lost off the bottom of a page.
 TEST_F(PaperTest, ThreeHundredWordsReachTheLastPage) {
     prog = QString(300, QLatin1Char('L'));
     const QString pdf = printToPdf();

@@ -126,24 +126,6 @@ TEST_F(PrintTest, StepOffTheFloorEndsOnTheBoundaryLine) {
     expectPoint(path.back().from, 3338.18, 1000);
 }
 
-TEST_F(PrintTest, ThreeHundredLettersListOnFollowingPagesAtTheSameX) {
-    prog = QString(300, QLatin1Char('F'));
-    graphics().PrintButton_Click();
-    const double listingX = 3 * 12240 / 5.0;
-    int words = 0;
-    int pages = 1;
-    for (const platform::Command& command : PrinterSupport::printer().commands()) {
-        if (std::holds_alternative<platform::PageBreak>(command)) ++pages;
-        const auto* text = std::get_if<Text>(&command);
-        if (text == nullptr || text->text != "forwards") continue;
-        ++words;
-        EXPECT_EQ(text->at.x(), listingX);
-        EXPECT_LE(text->at.y() + 14 * 20, 15840) << "the word " << words << " is off the page";
-    }
-    EXPECT_EQ(words, 300);
-    EXPECT_GT(pages, 5);
-}
-
 TEST_F(PrintTest, PrintingDuringARunOnlyStopsIt) {
     prog = QStringLiteral("FF");
     running = True;
