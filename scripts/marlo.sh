@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libcups2-dev
           fonts-liberation fonts-dejavu-core clang-format
           xvfb xauth xdotool x11-utils imagemagick poppler-utils file
           dpkg-dev desktop-file-utils appstream)

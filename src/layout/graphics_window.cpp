@@ -55,5 +55,6 @@ GraphicsWindow::GraphicsWindow()
     connect(&progname, &QLineEdit::textChanged, this, [this] { progname_Change(); });
 
     connect(&aim, &QPushButton::clicked, this, [this] { aim_Click(); });
+    connect(&PrintButton, &QPushButton::clicked, this, [this] { PrintButton_Click(); });
     target.clicked = [this] { target_Click(); };
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QString>
+#include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -33,4 +37,48 @@ class UsingFake {
     ~UsingFake() { platform::replaceSeam<Service>(nullptr); }
     UsingFake(const UsingFake&) = delete;
     UsingFake& operator=(const UsingFake&) = delete;
+};
+
+// The printers a test chooses: a default printer or none, and jobs that fail on demand. Every
+// job is a real PDF: the PDF asked for, or, for the printer, the paper at paperPath.
+class FakePrinters final : public platform::Printers {
+  public:
+    std::optional<QString> printer;
+    QString paperPath;
+    bool refuse = false;
+    // US Letter without margins: a page 12240 twips wide.
+    QPageLayout page{QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()};
+    // "printer NAME" or the PDF's path, for each job opened.
+    std::vector<QString> opened;
+
+    std::optional<QString> defaultPrinterName() override { return printer; }
+    std::unique_ptr<platform::PrintJob> openPrinter(const QString& name) override {
+        opened.push_back(QStringLiteral("printer ") + name);
+        return job(paperPath);
+    }
+    std::unique_ptr<platform::PrintJob> openPdf(const QString& path) override {
+        opened.push_back(path);
+        return job(path);
+    }
+
+  private:
+    // Prints, then reports the failure a printer or a full disk would.
+    class Refused final : public platform::PrintJob {
+      public:
+        explicit Refused(std::unique_ptr<platform::PrintJob> job) : job_(std::move(job)) {}
+        const QPaintDevice& device() const override { return job_->device(); }
+        bool print(const platform::Surface& pages) override {
+            job_->print(pages);
+            return false;
+        }
+
+      private:
+        std::unique_ptr<platform::PrintJob> job_;
+    };
+
+    std::unique_ptr<platform::PrintJob> job(const QString& path) {
+        std::unique_ptr<platform::PrintJob> real = platform::pdfJob(path, page);
+        if (refuse) return std::make_unique<Refused>(std::move(real));
+        return real;
+    }
 };
