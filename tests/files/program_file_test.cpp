@@ -66,25 +66,29 @@ const ProgramFields abcd{"a", "b", "c", "d"};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadingTest,
-    testing::Values(Read{bytes("\"a\",\"b\",\"c\",\"d\"\r\n"), abcd},
-                    Read{bytes("  \"a\" ,   \"b\",c,d"), abcd},
-                    Read{bytes("\"a\"\n\"b\"\r\"c\"\r\n\"d\""), abcd},
-                    Read{bytes("\"a\"junk,\"b\",\"c\",\"d\"junk\r\nmore,\"e\""), abcd},
-                    Read{bytes("\"a,1\",\"b\",\"c\",\"d\""), ProgramFields{"a,1", "b", "c", "d"}},
-                    Read{bytes("a b,\"x\"y\",c,\"\""), ProgramFields{"a b", "x", "c", ""}},
-                    Read{bytes("\"a\",,\"c\",\"d\""), ProgramFields{"a", "", "c", "d"}},
-                    Read{bytes("\"\r\n\",\"b\",\"c\",\"d\""), ProgramFields{"\r\n", "b", "c", "d"}},
-                    Read{bytes("\xef\xbb\xbf\"a\",\"b\",\"c\",\"d\""), abcd},
-                    Read{bytes("\"\",\"Zo\xeb\",\"\x80\",\"F\""),
-                         ProgramFields{"", "Zo\u00eb", "\u20ac", "F"}},
-                    Read{bytes("\"\",\"Zo\xc3\xab\",\"\xe6\x9d\x8e\",\"F\""),
-                         ProgramFields{"", "Zo\u00eb", "\u674e", "F"}},
-                    // Fewer than four fields, and a field whose quote never closes, are failures.
-                    Read{bytes(""), std::nullopt}, Read{bytes("   "), std::nullopt},
-                    Read{bytes("\"a\",\"b\",\"c\"\r\n"), std::nullopt},
-                    Read{bytes("\"a\",\"b\",\"c\","), std::nullopt},
-                    Read{bytes("\"a\",\"b\",\"c\",\"FRFR"), std::nullopt},
-                    Read{bytes("\""), std::nullopt}));
+    testing::Values(
+        Read{bytes("\"a\",\"b\",\"c\",\"d\"\r\n"), abcd},
+        Read{bytes("  \"a\" ,   \"b\",c,d"), abcd},
+        Read{bytes("\"a\"\n\"b\"\r\"c\"\r\n\"d\""), abcd},
+        Read{bytes("\"a\"junk,\"b\",\"c\",\"d\"junk\r\nmore,\"e\""), abcd},
+        Read{bytes("\"a,1\",\"b\",\"c\",\"d\""), ProgramFields{"a,1", "b", "c", "d"}},
+        Read{bytes("a b,\"x\"y\",c,\"\""), ProgramFields{"a b", "x", "c", ""}},
+        Read{bytes("\"a\",,\"c\",\"d\""), ProgramFields{"a", "", "c", "d"}},
+        Read{bytes("\"\r\n\",\"b\",\"c\",\"d\""), ProgramFields{"\r\n", "b", "c", "d"}},
+        Read{bytes("\xef\xbb\xbf\"a\",\"b\",\"c\",\"d\""), abcd},
+        Read{bytes("\"\",\"Zo\xeb\",\"\x80\",\"F\""), ProgramFields{"", "Zo\u00eb", "\u20ac", "F"}},
+        Read{bytes("\"\",\"Zo\xc3\xab\",\"\xe6\x9d\x8e\",\"F\""),
+             ProgramFields{"", "Zo\u00eb", "\u674e", "F"}},
+        // Found by the fuzzer: a field that ends inside a UTF-8 sequence is no UTF-8.
+        Read{bytes("\"\",\"Zo\xc3\",\"me\",\"F\""), ProgramFields{"", "Zo\u00c3", "me", "F"}},
+        Read{bytes("\"\",\"Zo\xc3\xab\",\"  \"\xe6\x9d\x8e\",\"FBLRP\"\r\n"),
+             ProgramFields{"", "Zo\u00eb", "  ", "FBLRP"}},
+        Read{bytes(",,,,"), ProgramFields{}},
+        // Fewer than four fields, and a field whose quote never closes, are failures.
+        Read{bytes(",,,"), std::nullopt}, Read{bytes(""), std::nullopt},
+        Read{bytes("   "), std::nullopt}, Read{bytes("\"a\",\"b\",\"c\"\r\n"), std::nullopt},
+        Read{bytes("\"a\",\"b\",\"c\","), std::nullopt},
+        Read{bytes("\"a\",\"b\",\"c\",\"FRFR"), std::nullopt}, Read{bytes("\""), std::nullopt}));
 
 class RoundTripTest : public testing::TestWithParam<ProgramFields> {};
 
@@ -100,6 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ProgramFields{"", "\u00c3\u00ab", "Zo\u00eb", "F"},
                     ProgramFields{"two\r\nlines", "", "", QString(400, QLatin1Char('F'))},
                     ProgramFields{"", "", "", "FBXYZ\u00e9"}));
+
+TEST(ProgramFileTest, HugeMalformedFilesAreRefusedInOnePass) {
+    for (const QByteArray& file :
+         {QByteArray(4 << 20, ' '), "\"" + QByteArray(4 << 20, 'F'), QByteArray(4 << 20, '"')}) {
+        EXPECT_EQ(readProgramLine(file), std::nullopt);
+    }
+    const QByteArray longProgram = "\"\",\"\",\"\",\"" + QByteArray(4 << 20, 'F') + '"';
+    EXPECT_EQ(readProgramLine(longProgram)->prog.size(), 4 << 20);
+}
 
 TEST(ProgramFileTest, AQuoteInAValueComesBackAsASingleQuoteWithTheOtherFieldsInPlace) {
     const auto read = readProgramLine(writeProgramLine({"h\"", "\"a\"", "\"", "F\"R"}));
