@@ -180,6 +180,16 @@ TEST_F(SaveLoadTest, AWriterNameThatIsNoDirectoryNameOpensAtTheProgramsDirectory
         QDir(files::programsDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
+TEST_F(SaveLoadTest, SaveAndLoadMakeTheWritersDirectoryBeforeTheDialogueOpens) {
+    const QString writers[] = {QStringLiteral("Class 3"), QStringLiteral("Zo\u00eb")};
+    for (const QString& writer : writers) {
+        graphics().myname.setText(writer);
+        click(writer == writers[0] ? graphics().save : graphics().load);
+    }
+    EXPECT_EQ(QDir(files::programsDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{"Class 3", "Zo\u00eb"}));
+}
+
 struct Kept {
     QString writer;
     QString fileName;

@@ -17,4 +17,4 @@ cmake --build "$build" >>"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 mkdir -p "$build/corpus" "$build/crashes"
 "$build/reader_fuzz" "$build/corpus" "$here/corpus" -max_total_time="$seconds" \
     -timeout=5 -rss_limit_mb=512 -malloc_limit_mb=256 -max_len=65536 \
-    -artifact_prefix="$build/crashes/" -print_final_stats=1 2>&1 | tail -n 25
+    -artifact_prefix="$build/crashes/" -print_final_stats=1 2>&1 | grep -v -e '# Uses:' -e 'dictionary ######' | tail -n 25
