@@ -56,5 +56,7 @@ GraphicsWindow::GraphicsWindow()
 
     connect(&aim, &QPushButton::clicked, this, [this] { aim_Click(); });
     connect(&PrintButton, &QPushButton::clicked, this, [this] { PrintButton_Click(); });
+    connect(&save, &QPushButton::clicked, this, [this] { save_Click(); });
+    connect(&load, &QPushButton::clicked, this, [this] { load_Click(); });
     target.clicked = [this] { target_Click(); };
 }

@@ -56,30 +56,41 @@ class ClockSeededRandom final : public RandomSource {
 class QtFileDialogs final : public FileDialogs {
   public:
     std::optional<QString> open(const FileChoice& choice) override {
-        return chosen(
-            QFileDialog::getOpenFileName(nullptr, QString(), start(choice), choice.filter));
+        return ask(choice, QFileDialog::AcceptOpen);
     }
     std::optional<QString> save(const FileChoice& choice) override {
-        return chosen(
-            QFileDialog::getSaveFileName(nullptr, QString(), start(choice), choice.filter));
+        return ask(choice, QFileDialog::AcceptSave);
     }
 
   private:
-    static QString start(const FileChoice& choice) {
-        return choice.fileName.isEmpty() ? choice.directory
-                                         : choice.directory + QLatin1Char('/') + choice.fileName;
-    }
-    static std::optional<QString> chosen(const QString& path) {
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+    static std::optional<QString> ask(const FileChoice& choice, QFileDialog::AcceptMode mode) {
+        QFileDialog dialog(nullptr, QString(), choice.directory, choice.filter);
+        dialog.setAcceptMode(mode);
+        if (mode == QFileDialog::AcceptSave) {
+            dialog.setFileMode(QFileDialog::AnyFile);
+            // Also what the dialogue's own "replace?" question looks at.
+            dialog.setDefaultSuffix(QStringLiteral("mlo"));
+        } else {
+            dialog.setFileMode(QFileDialog::ExistingFile);
+        }
+        // A name with a separator would lead the dialogue out of the writer's directory.
+        if (!choice.fileName.contains(QLatin1Char('/')) &&
+            !choice.fileName.contains(QLatin1Char('\\')))
+            dialog.selectFile(choice.fileName);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        const QStringList files = dialog.selectedFiles();
+        if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
+        return files.first();
     }
 };
 
 class QtQuestions final : public Questions {
   public:
     bool askYesNo(const QString& text) override {
-        return QMessageBox::question(nullptr, QString(), text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("MARLO"), text,
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
     }
 };
 

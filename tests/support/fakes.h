@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -81,4 +82,39 @@ class FakePrinters final : public platform::Printers {
         if (refuse) return std::make_unique<Refused>(std::move(real));
         return real;
     }
+};
+
+// Answers the open and save dialogues from a script (nothing for Cancel) and keeps how each
+// was set up.
+class ScriptedFileDialogs final : public platform::FileDialogs {
+  public:
+    std::optional<QString> open(const platform::FileChoice& choice) override {
+        opens.push_back(choice);
+        return answer;
+    }
+    std::optional<QString> save(const platform::FileChoice& choice) override {
+        saves.push_back(choice);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<platform::FileChoice> opens;
+    std::vector<platform::FileChoice> saves;
+};
+
+// Answers every Yes/No question the same way and keeps the questions.
+class ScriptedQuestions final : public platform::Questions {
+  public:
+    bool askYesNo(const QString& text) override {
+        asked.push_back(text);
+        return answer;
+    }
+    bool answer = true;
+    std::vector<QString> asked;
+};
+
+// Counts the ends of the application instead of ending the test.
+class RecordingProcessEnd final : public platform::ProcessEnd {
+  public:
+    void endNow() override { ++ends; }
+    int ends = 0;
 };
