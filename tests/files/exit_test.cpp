@@ -1,6 +1,7 @@
 #include "app/status.h"
 #include "files/files_fixture.h"
 #include "platform/screen.h"
+#include "support/scripted_dispatch.h"
 
 using namespace variables;
 
