@@ -1,3 +1,5 @@
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <random>
@@ -46,6 +48,10 @@ class Monkey final : public platform::EventDispatch {
     int duringRuns() const { return duringRuns_; }
     static constexpr int budget = 10000;
 
+    ScriptedFileDialogs dialogs;
+    ScriptedQuestions questions;
+    QString programFile;
+
   private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
@@ -85,6 +91,15 @@ class Monkey final : public platform::EventDispatch {
             key(&graphics(), static_cast<Qt::Key>(Qt::Key_A + pick(26)));
         });
         all.push_back([this] { key(&graphics(), Qt::Key_Backspace); });
+        // Files, printing and leaving, their dialogues answered or cancelled by the fakes.
+        for (QPushButton* b : std::initializer_list<QPushButton*>{
+                 &main.save, &main.load, &main.PrintButton, &program().ExitButton,
+                 &QueryExit().cancel, &QueryExit().anyway})
+            all.push_back([this, b] {
+                dialogs.answer = pick(3) == 0 ? std::nullopt : std::optional(programFile);
+                questions.answer = pick(2) == 0;
+                b->click();
+            });
         return all;
     }
 
@@ -97,8 +112,17 @@ class Monkey final : public platform::EventDispatch {
 class MonkeyTest : public MarloTest {};
 
 TEST_F(MonkeyTest, TenThousandRandomPressesKeepTheRobotAndProgramSound) {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
     startMarlo();
     Monkey monkey(20261206);
+    monkey.programFile = home.filePath(QStringLiteral("monkey.mlo"));
+    UsingFake<platform::FileDialogs> dialogs(monkey.dialogs);
+    UsingFake<platform::Questions> questions(monkey.questions);
+    RecordingProcessEnd ending;
+    UsingFake<platform::ProcessEnd> usingEnding(ending);
+    FakePrinters printers;
+    UsingFake<platform::Printers> usingPrinters(printers);
     UsingFake<platform::EventDispatch> dispatch(monkey);
     RecordingBeeper beeper;
     UsingFake<platform::Beeper> quiet(beeper);
@@ -108,6 +132,8 @@ TEST_F(MonkeyTest, TenThousandRandomPressesKeepTheRobotAndProgramSound) {
     EXPECT_EQ(monkey.events(), Monkey::budget);
     EXPECT_GT(monkey.duringRuns(), Monkey::budget / 20);
     EXPECT_GT(beeper.beeps, 0);  // runs did finish or crash
+    EXPECT_GT(ending.ends, 0);   // and the pupil left, more than once
+    EXPECT_TRUE(QFile::exists(monkey.programFile));
 }
 
 }  // namespace
