@@ -21,6 +21,14 @@ declare -A E2E_AT=(
     [ExitButton]="841 17" [progname]="172 67" [myname]="506 67"
 )
 
+# MARLO's mapped windows, one WIDTHxHEIGHT+X+Y a line.
+visible_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$MARLO_PID" 2>/dev/null); do
+        xwininfo -id "$id" | awk '/-geometry/ {print $2}'
+    done
+}
+
 # marlo_start BINARY OUTDIR: starts MARLO with HOME in OUTDIR/home; sets MARLO_PID.
 marlo_start() {
     local binary=$1 out=$2
@@ -29,7 +37,7 @@ marlo_start() {
     MARLO_PID=$!
     local i
     for i in $(seq 150); do
-        [[ $(xwininfo -root -children | grep -c '("marlo"') -ge 3 ]] && { sleep 0.3; return 0; }
+        [[ $(visible_windows | wc -l) -ge 3 ]] && { sleep 0.3; return 0; }
         kill -0 "$MARLO_PID" 2>/dev/null || { echo "marlo ended at start-up" >&2; return 1; }
         sleep 0.1
     done

@@ -88,3 +88,23 @@ press aim
 press go
 wait_status "missed!" 3 "$out" || fail "empty program against a target"
 echo "target: the empty program missed"
+
+# 5. Leaving: with an unsaved program the confirmation asks; cancel keeps MARLO, "exit anyway"
+# ends it. A fresh MARLO with nothing to save ends at once.
+confirmation_showing() { visible_windows | grep -q '314x195+355+287'; }
+press forwards
+press ExitButton 0.4
+confirmation_showing || fail "no confirmation for an unsaved program"
+xdotool mousemove 512 397 click 1 # cancel
+sleep 0.4
+confirmation_showing && fail "cancel left the confirmation showing"
+kill -0 "$MARLO_PID" || fail "cancel ended MARLO"
+press ExitButton 0.4
+xdotool mousemove 512 454 click 1 # exit anyway
+marlo_ended_within 3 || fail "exit anyway did not end MARLO"
+echo "exit: the confirmation asked, cancel kept MARLO, exit anyway ended it"
+
+marlo_start "$marlo" "$out"
+press ExitButton 0.1
+marlo_ended_within 3 || fail "exit with nothing to save did not end MARLO at once"
+echo "exit: with nothing to save MARLO ended at once"
