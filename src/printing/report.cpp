@@ -88,24 +88,7 @@ void printfloor() {
 }
 
 void printcheckcrash() {
-    if (xpos < 0) {
-        printcrash();
-        xpos = 0;
-    }
-    if (ypos < 0) {
-        printcrash();
-        ypos = 0;
-    }
-    const int lastColumn = Module2::columncount() - 1;
-    if (xpos > lastColumn) {
-        printcrash();
-        xpos = toInteger(lastColumn);
-    }
-    const int lastRow = Module2::rowcount() - 1;
-    if (ypos > lastRow) {
-        printcrash();
-        ypos = toInteger(lastRow);
-    }
+    Module2::keepOnFloor(printcrash);
 }
 
 void printcrash() {

@@ -42,25 +42,29 @@ void docommand(const QString& letter) {
     // "P" is only the run's usual wait; anything else is not a command the robot obeys.
 }
 
-void checkcrash() {
+void keepOnFloor(void (*offTheFloor)()) {
     if (xpos < 0) {
-        crash();
+        offTheFloor();
         xpos = 0;
     }
     if (ypos < 0) {
-        crash();
+        offTheFloor();
         ypos = 0;
     }
     const int lastColumn = columncount() - 1;
     if (xpos > lastColumn) {
-        crash();
+        offTheFloor();
         xpos = toInteger(lastColumn);
     }
     const int lastRow = rowcount() - 1;
     if (ypos > lastRow) {
-        crash();
+        offTheFloor();
         ypos = toInteger(lastRow);
     }
+}
+
+void checkcrash() {
+    keepOnFloor(crash);
 }
 
 void crash() {
