@@ -11,6 +11,7 @@ e2e_in_xvfb() {
         INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
     fi
     unset QT_QPA_PLATFORM
+    render_words
 }
 
 # Screen centres of the keypad buttons, the main window's buttons and the exit button.
@@ -87,44 +88,59 @@ pixel() {
 cell_x() { echo $((30 + 39 * $1)); }
 cell_y() { echo $((114 + 39 * $1)); }
 
-# The words of the status label, read by comparing its ink with each candidate rendered in the
-# label's own font and size; prints the best match, or "" for an empty label.
+E2E_WORDS=("running" "stopped!" "crashed!" "finished" "well done!" "missed!" "program full"
+    "cancelled!" "not printed")
+# The same for every run, so they are made once and kept.
+E2E_WORD_DIR=${TMPDIR:-/tmp}/marlo-e2e-words-$(id -u)
+E2E_WORD_SIZES=()
+
+# Each message rendered once in the label's font and size, thresholded and trimmed to its ink.
+render_words() {
+    mkdir -p "$E2E_WORD_DIR"
+    local i
+    for i in "${!E2E_WORDS[@]}"; do
+        # Renamed into place, so a check running beside this one never reads half a picture.
+        [[ -f "$E2E_WORD_DIR/$i.png" ]] ||
+            { convert -font "$E2E_FONT" -pointsize 32 -density 72 "label:${E2E_WORDS[$i]}" \
+                -colorspace Gray -threshold 40% -trim +repage "$E2E_WORD_DIR/$i.$$.png" &&
+                mv "$E2E_WORD_DIR/$i.$$.png" "$E2E_WORD_DIR/$i.png"; }
+        E2E_WORD_SIZES[$i]=$(identify -format '%w %h' "$E2E_WORD_DIR/$i.png")
+    done
+}
+
+# The words of the status label, read by comparing its ink with each message of the same ink
+# size rendered in the label's own font; prints the best match, "" for an empty label, or
+# "?(WxH)" for ink that is no message.
 status_word() {
-    local shotfile=$1 tmp
-    tmp=$(mktemp -d)
-    convert "$shotfile" -crop 338x41+311+695 +repage -colorspace Gray -threshold 40% \
-        "$tmp/label.png"
-    if [[ $(convert "$tmp/label.png" -format '%[fx:minima]' info:) == 1 ]]; then
-        rm -rf "$tmp"
+    local label
+    label=$(mktemp --suffix=.png)
+    convert "$1" -crop 338x41+311+695 +repage -colorspace Gray -threshold 40% -trim +repage \
+        "$label"
+    local size w h
+    size=$(identify -format '%wx%h' "$label")
+    w=${size%x*}
+    h=${size#*x}
+    # Trimming a blank label leaves one pixel.
+    if ((w * h <= 1)); then
+        rm -f "$label"
         echo ""
         return
     fi
-    convert "$tmp/label.png" -trim +repage "$tmp/ink.png"
-    local size best="" bestscore=999999 second=999999 word score
-    size=$(identify -format '%wx%h' "$tmp/ink.png")
-    for word in "running" "stopped!" "crashed!" "finished" "well done!" "missed!" \
-        "program full" "cancelled!" "not printed"; do
-        convert -font "$E2E_FONT" -pointsize 32 -density 72 "label:$word" -colorspace Gray \
-            -threshold 40% -trim +repage -resize "${size}!" -threshold 50% "$tmp/word.png"
-        score=$(compare -metric AE "$tmp/ink.png" "$tmp/word.png" null: 2>&1 || true)
+    local i cw ch score best="" bestscore=$((w * h))
+    for i in "${!E2E_WORDS[@]}"; do
+        read -r cw ch <<<"${E2E_WORD_SIZES[$i]}"
+        ((cw - w <= 4 && w - cw <= 4 && ch - h <= 3 && h - ch <= 3)) || continue
+        score=$(convert "$E2E_WORD_DIR/$i.png" -resize "${size}!" -threshold 50% - |
+            compare -metric AE "$label" - null: 2>&1 || true)
         score=${score%% *}
         score=${score%.*}
         if ((score < bestscore)); then
-            second=$bestscore
             bestscore=$score
-            best=$word
-        elif ((score < second)); then
-            second=$score
+            best=${E2E_WORDS[$i]}
         fi
     done
-    rm -rf "$tmp"
-    # Text of another size, or ink that fits no word clearly better than the rest, is unknown.
-    local w=${size%x*} h=${size#*x}
-    if ((bestscore * 4 > w * h || bestscore * 3 > second * 2)); then
-        echo "?($size)"
-    else
-        echo "$best"
-    fi
+    rm -f "$label"
+    if [[ -n "$best" ]] && ((bestscore * 4 < w * h)); then echo "$best"; else echo "?($size)"; fi
 }
 
 # Waits until the status label reads the word; fails after the given seconds.
