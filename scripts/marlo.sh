@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# qt6-declarative-dev holds a header that Debian 12's qt6-speech-dev includes but does not depend on.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev
-          fonts-liberation fonts-dejavu-core clang-format
+          qt6-speech-dev qt6-declarative-dev fonts-liberation fonts-dejavu-core clang-format
           xvfb xauth xdotool x11-utils imagemagick poppler-utils file)
 
 install_missing() {
@@ -31,6 +32,8 @@ build() {
 
 case "${1:-}" in
 run)
+    # The engines for spoken mode; tests use a fake, so only running MARLO needs them.
+    packages+=(qt6-speech-flite-plugin qt6-speech-speechd-plugin)
     install_missing
     build build -DMARLO_BUILD_TESTS=OFF
     exec ./build/marlo
