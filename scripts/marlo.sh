@@ -33,7 +33,10 @@ build() {
 case "${1:-}" in
 run)
     # The engines for spoken mode; tests use a fake, so only running MARLO needs them.
-    packages+=(qt6-speech-flite-plugin qt6-speech-speechd-plugin)
+    # Speech-dispatcher with its Flite voice comes first: Qt 6.4's own Flite plugin drops
+    # words said soon after one another.
+    packages+=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-flite
+               qt6-speech-flite-plugin)
     install_missing
     build build -DMARLO_BUILD_TESTS=OFF
     exec ./build/marlo

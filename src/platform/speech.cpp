@@ -1,6 +1,7 @@
 #include "platform/speech.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPointer>
 #include <QTextToSpeech>
 #include <cstdio>
@@ -46,8 +47,13 @@ class QtSpeech final : public Speech {
 
   private:
     QTextToSpeech* start(const QString& name) {
+        // The words are English whatever the desktop's language. Speech-dispatcher's plugin
+        // takes its voice from the default locale when it starts, and fails under plain C.
+        const QLocale desktop;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         // A child of the application, so it goes before the application does.
         auto* engine = new QTextToSpeech(name, QCoreApplication::instance());
+        QLocale::setDefault(desktop);
         if (engine->state() != QTextToSpeech::Error) return engine;
         lastError_ = engine->errorString();
         delete engine;
