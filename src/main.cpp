@@ -1,12 +1,46 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
 
 #include "layout/windows.h"
 #include "platform/application.h"
 
+namespace {
+
+// Read before any window system is reached, so --help and --version work without a display.
+// Qt's parser prints and ends the process for --version and for an option it does not know;
+// Qt's own options (-platform, -style...) are not offered, so they are unknown too.
+void readCommandLine(int argc, char* argv[]) {
+    const QCoreApplication reader(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Program a floor robot with its keypad and watch it drive."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // Not addHelpOption(): its --help-all would list Qt options that are refused here.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
+    parser.addVersionOption();
+    parser.process(QCoreApplication::arguments());
+    if (parser.isSet(help)) parser.showHelp();
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
+                     qPrintable(parser.positionalArguments().constFirst()), argv[0]);
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
+    readCommandLine(argc, argv);
+
     platform::preferPlaceableWindows();
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("MARLO"));
     graphics();
     const int result = QApplication::exec();
     unloadWindows();

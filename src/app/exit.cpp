@@ -1,5 +1,10 @@
+#include <QGuiApplication>
+
+#include "app/stop_rule.h"
+#include "app/variables.h"
 #include "layout/windows.h"
 #include "platform/screen.h"
+#include "platform/services.h"
 
 void QueryExitWindow::Form_Load() {
     // The three controls stack at full width from the bottom up, and the window is exactly
@@ -19,4 +24,42 @@ void QueryExitWindow::Form_Load() {
     const platform::ScreenMetrics screen = platform::screen();
     twips.setLeft((screen.width - twips.width()) / 2);
     twips.setTop((screen.height - twips.height()) / 2);
+}
+
+namespace {
+
+void askBeforeLeaving() {
+    QueryExitWindow& question = QueryExit();
+    question.show();
+    question.raise();
+}
+
+}  // namespace
+
+void QueryExitWindow::cancel_Click() {
+    hide();
+}
+
+void QueryExitWindow::anyway_Click() {
+    platform::seam<platform::ProcessEnd>().endNow();
+}
+
+void ProgramWindow::ExitButton_Click() {
+    if (stopsRun()) return;
+    if (variables::saved == variables::True) {
+        platform::seam<platform::ProcessEnd>().endNow();
+        return;
+    }
+    askBeforeLeaving();
+}
+
+bool ProgramWindow::Form_QueryUnload() {
+    // The desktop's close (Alt+F4, the window manager) would otherwise lose an unsaved
+    // program without a word; a session that is ending is not held up.
+    if (variables::saved == variables::True || qGuiApp->isSavingSession()) {
+        platform::seam<platform::ProcessEnd>().endNow();
+        return true;
+    }
+    askBeforeLeaving();
+    return false;
 }

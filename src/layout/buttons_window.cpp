@@ -1,5 +1,6 @@
 #include "layout/buttons_window.h"
 
+#include <QApplication>
 #include <QShortcut>
 
 #include "layout/design.h"
@@ -25,7 +26,8 @@ ButtonsWindow::ButtonsWindow()
       RightTurn(&Picture1.client(), std::nullopt, design::sansSmall),
       clear(&Picture1.client(), std::nullopt, design::sansSmall),
       backwards(&Picture1.client(), std::nullopt, design::sansSmall),
-      go(&Picture1.client(), std::nullopt, design::sansSmall) {
+      go(&Picture1.client(), std::nullopt, design::sansSmall),
+      focusRing(&Picture1.client()) {
     design::setClientArea(*this, 5745, 5655);
     setFont(platform::font(design::sans18));
     surface().setFont(design::sans18);
@@ -64,10 +66,28 @@ ButtonsWindow::ButtonsWindow()
         }
     }
 
+    focusRing.setStyleSheet(QStringLiteral("border: 4px solid palette(highlight);"));
+    focusRing.setAttribute(Qt::WA_TransparentForMouseEvents);
+    focusRing.hide();
+    followFocus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool onKeypad =
+            now != nullptr && now->parentWidget() == &Picture1.client() && now != &focusRing;
+        if (onKeypad) {
+            constexpr int ring = 5;
+            focusRing.setGeometry(now->geometry().adjusted(-ring, -ring, ring, ring));
+            focusRing.lower();
+        }
+        focusRing.setVisible(onKeypad);
+    });
+
     // Ticks for the life of the window, from the moment it is created; precise, so a step of
     // a run takes 0.7 to 0.8 seconds.
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(100);
     Timer1.start();
+}
+
+ButtonsWindow::~ButtonsWindow() {
+    disconnect(followFocus_);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFrame>
 #include <QTimer>
 #include <cstdint>
 
@@ -9,6 +10,7 @@
 class ButtonsWindow : public platform::Window {
   public:
     ButtonsWindow();
+    ~ButtonsWindow() override;
 
     platform::Control<platform::SurfaceWidget> Picture1;
     platform::Control<platform::FlatButton> forwards;
@@ -19,6 +21,9 @@ class ButtonsWindow : public platform::Window {
     platform::Control<platform::FlatButton> backwards;
     platform::Control<platform::FlatButton> go;
     QTimer Timer1;
+    // Drawn in the gap around the keypad button that has the keyboard focus: the pictures
+    // fill the buttons' faces, so the mark goes around them.
+    QFrame focusRing;
 
     // Load handler: puts the pictures on the buttons.
     void Form_Load();
@@ -54,4 +59,8 @@ class ButtonsWindow : public platform::Window {
     int listrows = 0;
     int firstline = 0;
     int lastline = 0;
+
+  private:
+    // Focus moves while the buttons are destroyed; the ring must not follow it then.
+    QMetaObject::Connection followFocus_;
 };

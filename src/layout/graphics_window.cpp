@@ -55,5 +55,8 @@ GraphicsWindow::GraphicsWindow()
     connect(&progname, &QLineEdit::textChanged, this, [this] { progname_Change(); });
 
     connect(&aim, &QPushButton::clicked, this, [this] { aim_Click(); });
+    connect(&PrintButton, &QPushButton::clicked, this, [this] { PrintButton_Click(); });
+    connect(&save, &QPushButton::clicked, this, [this] { save_Click(); });
+    connect(&load, &QPushButton::clicked, this, [this] { load_Click(); });
     target.clicked = [this] { target_Click(); };
 }

@@ -1,5 +1,7 @@
 #include "layout/program_window.h"
 
+#include <QCloseEvent>
+
 #include "layout/design.h"
 
 ProgramWindow::ProgramWindow()
@@ -18,4 +20,13 @@ ProgramWindow::ProgramWindow()
     ProgramText.surface().setForeColor(design::windowText());
 
     platform::setTabOrder({&ExitButton, &ProgramText});
+
+    connect(&ExitButton, &QPushButton::clicked, this, [this] { ExitButton_Click(); });
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event) {
+    if (Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -11,4 +11,10 @@ class ProgramWindow : public platform::Window {
     platform::Control<platform::SurfaceWidget> ProgramText;
 
     void ExitButton_Click();
+    // A close from outside (the desktop): true when the application ends, false when the
+    // window stays and asks first.
+    bool Form_QueryUnload();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 };

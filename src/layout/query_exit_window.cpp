@@ -18,4 +18,7 @@ QueryExitWindow::QueryExitWindow()
     message.setWordWrap(true);
 
     platform::setTabOrder({&anyway, &cancel});
+
+    connect(&anyway, &QPushButton::clicked, this, [this] { anyway_Click(); });
+    connect(&cancel, &QPushButton::clicked, this, [this] { cancel_Click(); });
 }

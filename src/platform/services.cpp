@@ -1,13 +1,26 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <chrono>
 #include <cstdlib>
 #include <random>
+
+#include "platform/surface.h"
+
+#ifdef MARLO_HAVE_CUPS
+#include <cups/cups.h>
+#endif
 
 namespace platform {
 
@@ -43,30 +56,41 @@ class ClockSeededRandom final : public RandomSource {
 class QtFileDialogs final : public FileDialogs {
   public:
     std::optional<QString> open(const FileChoice& choice) override {
-        return chosen(
-            QFileDialog::getOpenFileName(nullptr, QString(), start(choice), choice.filter));
+        return ask(choice, QFileDialog::AcceptOpen);
     }
     std::optional<QString> save(const FileChoice& choice) override {
-        return chosen(
-            QFileDialog::getSaveFileName(nullptr, QString(), start(choice), choice.filter));
+        return ask(choice, QFileDialog::AcceptSave);
     }
 
   private:
-    static QString start(const FileChoice& choice) {
-        return choice.fileName.isEmpty() ? choice.directory
-                                         : choice.directory + QLatin1Char('/') + choice.fileName;
-    }
-    static std::optional<QString> chosen(const QString& path) {
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+    static std::optional<QString> ask(const FileChoice& choice, QFileDialog::AcceptMode mode) {
+        QFileDialog dialog(nullptr, QString(), choice.directory, choice.filter);
+        dialog.setAcceptMode(mode);
+        if (mode == QFileDialog::AcceptSave) {
+            dialog.setFileMode(QFileDialog::AnyFile);
+            // Also what the dialogue's own "replace?" question looks at.
+            dialog.setDefaultSuffix(QStringLiteral("mlo"));
+        } else {
+            dialog.setFileMode(QFileDialog::ExistingFile);
+        }
+        // A name with a separator would lead the dialogue out of the writer's directory.
+        if (!choice.fileName.contains(QLatin1Char('/')) &&
+            !choice.fileName.contains(QLatin1Char('\\')))
+            dialog.selectFile(choice.fileName);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        const QStringList files = dialog.selectedFiles();
+        if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
+        return files.first();
     }
 };
 
 class QtQuestions final : public Questions {
   public:
     bool askYesNo(const QString& text) override {
-        return QMessageBox::question(nullptr, QString(), text,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("MARLO"), text,
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
     }
 };
 
@@ -75,12 +99,113 @@ class SystemCalendar final : public Calendar {
     QDate today() override { return QDate::currentDate(); }
 };
 
+constexpr int pdfDotsPerInch = 600;
+
+// Paints the surface's pages on the printer and ends the document.
+bool paintPages(QPrinter& printer, const Surface& pages) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // The surface keeps twips; the painter draws in the printer's dots.
+    painter.scale(printer.logicalDpiX() / 1440.0, printer.logicalDpiY() / 1440.0);
+    bool paged = true;
+    pages.replay(painter, [&] { paged = printer.newPage() && paged; });
+    const bool ended = painter.end();
+    return paged && ended && printer.printerState() != QPrinter::Error;
+}
+
+// The PDF writer reports no failed write: at least the file must be there.
+bool written(const QString& path) {
+    const QFileInfo file(path);
+    return file.isFile() && file.size() > 0;
+}
+
+class PdfJob final : public PrintJob {
+  public:
+    PdfJob(const QString& path, const QPageLayout& page)
+        : printer_(QPrinter::HighResolution), path_(path) {
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(path);
+        printer_.setResolution(pdfDotsPerInch);
+        printer_.setPageLayout(page);
+    }
+    const QPaintDevice& device() const override { return printer_; }
+    bool print(const Surface& pages) override {
+        return paintPages(printer_, pages) && written(path_);
+    }
+
+  private:
+    QPrinter printer_;
+    QString path_;
+};
+
+#ifdef MARLO_HAVE_CUPS
+// Qt's own CUPS back end does not say when CUPS refuses a job, so the page is made as a PDF
+// on the printer's paper and at its resolution, and handed to CUPS here, where the answer
+// can be read.
+class CupsJob final : public PrintJob {
+  public:
+    explicit CupsJob(const QString& name)
+        : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution),
+          name_(name),
+          file_(QDir::tempPath() + QStringLiteral("/marlo-XXXXXX.pdf")) {
+        const QPageLayout page = printer_.pageLayout();
+        const int dotsPerInch = printer_.resolution();
+        file_.open();
+        file_.close();
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(file_.fileName());
+        printer_.setResolution(dotsPerInch);
+        printer_.setPageLayout(page);
+    }
+    const QPaintDevice& device() const override { return printer_; }
+    bool print(const Surface& pages) override {
+        if (file_.fileName().isEmpty() || !paintPages(printer_, pages) ||
+            !written(file_.fileName()))
+            return false;
+        return cupsPrintFile(name_.toLocal8Bit().constData(),
+                             QFile::encodeName(file_.fileName()).constData(), "MARLO", 0,
+                             nullptr) != 0;
+    }
+
+  private:
+    QPrinter printer_;
+    QString name_;
+    QTemporaryFile file_;
+};
+using PrinterJob = CupsJob;
+#else
+// Without libcups at build time, Qt sends the job and a refusal goes unnoticed.
+class NativeJob final : public PrintJob {
+  public:
+    explicit NativeJob(const QString& name)
+        : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution) {}
+    const QPaintDevice& device() const override { return printer_; }
+    bool print(const Surface& pages) override { return paintPages(printer_, pages); }
+
+  private:
+    QPrinter printer_;
+};
+using PrinterJob = NativeJob;
+#endif
+
 class CupsPrinters final : public Printers {
   public:
     std::optional<QString> defaultPrinterName() override {
         const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
         if (printer.isNull()) return std::nullopt;
         return printer.printerName();
+    }
+    std::unique_ptr<PrintJob> openPrinter(const QString& name) override {
+        return std::make_unique<PrinterJob>(name);
+    }
+    std::unique_ptr<PrintJob> openPdf(const QString& path) override {
+        // Letter where the locale measures in inches, A4 elsewhere; margins any printer can
+        // print within.
+        const QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                                  ? QPageSize::Letter
+                                  : QPageSize::A4);
+        return pdfJob(path, QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                        QPageLayout::Millimeter));
     }
 };
 
@@ -90,6 +215,10 @@ class ImmediateEnd final : public ProcessEnd {
 };
 
 }  // namespace
+
+std::unique_ptr<PrintJob> pdfJob(const QString& path, const QPageLayout& page) {
+    return std::make_unique<PdfJob>(path, page);
+}
 
 template <>
 EventDispatch& production<EventDispatch>() {

@@ -2,9 +2,11 @@
 
 #include <QDate>
 #include <QString>
+#include <memory>
 #include <optional>
 
-class QPrinter;
+class QPageLayout;
+class QPaintDevice;
 
 namespace platform {
 
@@ -59,12 +61,31 @@ class Calendar {
     virtual QDate today() = 0;
 };
 
+class Surface;
+
+// One document on its way to a printer or into a PDF file.
+class PrintJob {
+  public:
+    virtual ~PrintJob() = default;
+    // The page: its size, its resolution and the metrics of text on it.
+    virtual const QPaintDevice& device() const = 0;
+    // Paints the surface's pages and ends the document. False when the printer refused the
+    // job or the file could not be written.
+    virtual bool print(const Surface& pages) = 0;
+};
+
 class Printers {
   public:
     virtual ~Printers() = default;
     // The system's default printer, or nothing when there is none.
     virtual std::optional<QString> defaultPrinterName() = 0;
+    virtual std::unique_ptr<PrintJob> openPrinter(const QString& name) = 0;
+    // A PDF file at 600 dpi on the locale's usual paper.
+    virtual std::unique_ptr<PrintJob> openPdf(const QString& path) = 0;
 };
+
+// A real PDF document on the given page, for tests that need one.
+std::unique_ptr<PrintJob> pdfJob(const QString& path, const QPageLayout& page);
 
 class ProcessEnd {
   public:

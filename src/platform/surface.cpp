@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 
 #include "platform/screen.h"
@@ -8,6 +9,8 @@
 namespace platform {
 
 namespace {
+
+constexpr double twipsPerInch = 1440;
 
 QPen qtPen(const Pen& pen) {
     QPen result(pen.colour, pen.widthPixels);
@@ -20,6 +23,12 @@ QPen qtPen(const Pen& pen) {
     }
     result.setJoinStyle(Qt::RoundJoin);
     return result;
+}
+
+// Metrics on the device the text will be painted on: a 600-dpi page is not a screen.
+QFontMetricsF metricsOn(const FontChoice& choice, const QPaintDevice* device) {
+    return device != nullptr ? QFontMetricsF(platform::font(choice), device)
+                             : QFontMetricsF(platform::font(choice));
 }
 
 }  // namespace
@@ -36,57 +45,82 @@ void Surface::append(Command command) {
     if (changed) changed();
 }
 
+void Surface::setScaleMode(Scale mode) {
+    // Only twips and points share a surface; what is kept stays in twips either way.
+    if (scale_ == Scale::Pixels || mode == Scale::Pixels) return;
+    mode_ = mode;
+}
+
 void Surface::line(double x1, double y1, double x2, double y2) {
-    append(Line{{x1, y1}, {x2, y2}, pen_});
-    currentX_ = x2;
-    currentY_ = y2;
+    append(Line{kept(x1, y1), kept(x2, y2), pen_});
+    setCurrentX(x2);
+    setCurrentY(y2);
 }
 
 void Surface::box(double x1, double y1, double x2, double y2, bool filled) {
-    append(Box{{x1, y1}, {x2, y2}, pen_, filled});
-    currentX_ = x2;
-    currentY_ = y2;
+    append(Box{kept(x1, y1), kept(x2, y2), pen_, filled});
+    setCurrentX(x2);
+    setCurrentY(y2);
 }
 
 void Surface::print(const QString& text, bool endLine) {
+    const double height = textHeight() * modeFactor();
+    // Text that would run off the bottom of a page continues at the top of the next one.
+    const QSizeF page = pageSize();
+    if (!page.isEmpty() && currentY_ > 0 && currentY_ + height > page.height()) {
+        append(PageBreak{});
+        currentY_ = 0;
+    }
     append(Text{{currentX_, currentY_}, text, font_, textColour_});
     if (endLine) {
         currentX_ = 0;
-        currentY_ += textHeight();
+        currentY_ += height;
     } else {
-        currentX_ += textWidth(text);
+        currentX_ += textWidth(text) * modeFactor();
     }
 }
 
 void Surface::paintPicture(const Picture& picture, double x, double y) {
     const QSizeF size(picture.width() * unitsPerPixelX(), picture.height() * unitsPerPixelY());
+    const QPointF at = kept(x, y);
     const QSizeF visible = extent ? extent() : QSizeF();
-    const bool coversAll = !visible.isEmpty() && x <= 0 && y <= 0 &&
-                           x + size.width() >= visible.width() &&
-                           y + size.height() >= visible.height();
+    const bool coversAll = !visible.isEmpty() && at.x() <= 0 && at.y() <= 0 &&
+                           at.x() + size.width() >= visible.width() &&
+                           at.y() + size.height() >= visible.height();
     if (coversAll) commands_.clear();
-    append(PictureAt{{x, y}, size, picture});
+    append(PictureAt{at, size, picture});
 }
 
 double Surface::textWidth(const QString& text) const {
-    return QFontMetricsF(platform::font(font_)).horizontalAdvance(text) * unitsPerPixelX();
+    return metricsOn(font_, device_).horizontalAdvance(text) * unitsPerPixelX() / modeFactor();
 }
 
 double Surface::textHeight() const {
-    return QFontMetricsF(platform::font(font_)).height() * unitsPerPixelY();
+    return metricsOn(font_, device_).height() * unitsPerPixelY() / modeFactor();
 }
 
 double Surface::unitsPerPixelX() const {
-    return scale_ == Scale::Twips ? screen().twipsPerPixelX : 1.0;
+    if (scale_ == Scale::Pixels) return 1.0;
+    return device_ != nullptr ? twipsPerInch / device_->logicalDpiX() : screen().twipsPerPixelX;
 }
 
 double Surface::unitsPerPixelY() const {
-    return scale_ == Scale::Twips ? screen().twipsPerPixelY : 1.0;
+    if (scale_ == Scale::Pixels) return 1.0;
+    return device_ != nullptr ? twipsPerInch / device_->logicalDpiY() : screen().twipsPerPixelY;
 }
 
-void Surface::replay(QPainter& painter) const {
+QSizeF Surface::pageSize() const {
+    if (dynamic_cast<const QPagedPaintDevice*>(device_) == nullptr) return {};
+    return {device_->width() * unitsPerPixelX(), device_->height() * unitsPerPixelY()};
+}
+
+void Surface::replay(QPainter& painter, const std::function<void()>& nextPage) const {
     const double ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
     for (const Command& command : commands_) {
+        if (std::holds_alternative<PageBreak>(command)) {
+            if (nextPage) nextPage();
+            continue;
+        }
         if (const auto* picture = std::get_if<PictureAt>(&command)) {
             painter.drawImage(QRectF(picture->at, picture->size),
                               picture->picture.forPixelRatio(ratio));

@@ -12,6 +12,7 @@
 #include "platform/resources.h"
 
 class QPainter;
+class QPaintDevice;
 
 namespace platform {
 
@@ -53,20 +54,33 @@ struct PictureAt {
     Picture picture;
 };
 
-using Command = std::variant<Line, Box, Text, PictureAt>;
+// Where a page ends and the next begins, on a surface that prints on paper.
+struct PageBreak {
+    bool operator==(const PageBreak&) const = default;
+};
 
-// What a surface measures its coordinates in.
-enum class Scale { Twips, Pixels };
+using Command = std::variant<Line, Box, Text, PictureAt, PageBreak>;
+
+// What a surface measures its coordinates in. A twips surface can be switched to points and
+// back; what it keeps is in twips all the same.
+enum class Scale { Twips, Pixels, Points };
 
 // A drawing surface that keeps what is drawn on it as a list of commands. Pen, font and the
 // current text position are surface state, as on a window. Painting replays the list, so the
 // drawing survives being covered and is sharp at any pixel ratio, and tests can read it.
 class Surface {
   public:
-    explicit Surface(Scale scale = Scale::Twips) : scale_(scale) {}
+    explicit Surface(Scale scale = Scale::Twips) : scale_(scale), mode_(scale) {}
 
     // Erases everything drawn and sends the text position home.
     void cls();
+
+    // The device the surface is painted on, for its pixel size per axis, its font metrics and,
+    // for a page, its size; nullptr is the screen. The device must outlive its use here.
+    void setDevice(const QPaintDevice* device) { device_ = device; }
+    // Twips or points on a twips surface; the current position stays where it is.
+    void setScaleMode(Scale mode);
+    Scale scaleMode() const { return mode_; }
 
     void setDrawColor(const QColor& colour) { pen_.colour = colour; }
     void setDrawWidth(double pixels) { pen_.widthPixels = pixels; }
@@ -83,30 +97,45 @@ class Surface {
     void print(const QString& text, bool endLine);
     void paintPicture(const Picture& picture, double x, double y);
 
-    double currentX() const { return currentX_; }
-    double currentY() const { return currentY_; }
+    // The current position, in the current scale mode's units.
+    double currentX() const { return currentX_ / modeFactor(); }
+    double currentY() const { return currentY_ / modeFactor(); }
+    void setCurrentX(double x) { currentX_ = x * modeFactor(); }
+    void setCurrentY(double y) { currentY_ = y * modeFactor(); }
 
-    // Size of text in the current font, in the surface's units.
+    // Size of text in the current font, measured on the device, in the current units.
     double textWidth(const QString& text) const;
     double textHeight() const;
 
+    // The size of one of the device's pixels in what the surface keeps (twips or pixels).
     double unitsPerPixelX() const;
     double unitsPerPixelY() const;
+
+    // The printable part of the page in twips, whatever the scale mode; empty when the
+    // device is not a page.
+    QSizeF pageSize() const;
 
     // The visible extent in the surface's units: a picture that covers it all hides
     // everything drawn before, which is then forgotten so the list does not grow for ever.
     std::function<QSizeF()> extent;
 
     const std::vector<Command>& commands() const { return commands_; }
-    void replay(QPainter& painter) const;
+    // Plays the list onto the painter, whose transform maps what the surface keeps to the
+    // device; at each page break, nextPage is called (a screen has none).
+    void replay(QPainter& painter, const std::function<void()>& nextPage = {}) const;
 
     // Called after every change, so a widget can repaint.
     std::function<void()> changed;
 
   private:
     void append(Command command);
+    // Units of what is kept per unit of the current scale mode.
+    double modeFactor() const { return mode_ == Scale::Points ? 20.0 : 1.0; }
+    QPointF kept(double x, double y) const { return {x * modeFactor(), y * modeFactor()}; }
 
     Scale scale_;
+    Scale mode_;
+    const QPaintDevice* device_ = nullptr;
     Pen pen_;
     FontChoice font_;
     QColor textColour_ = Qt::black;

@@ -108,7 +108,6 @@ FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
                    : QStringLiteral("background-color: palette(button);");
     const QString pressed =
         background ? rgb(background->darker(125)) : QStringLiteral("palette(mid)");
-    // The focus mark is thick enough to see from the back of a classroom.
     setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid black; padding: 0px; }"
                                  "QPushButton:pressed { background-color: %2; }"
                                  "QPushButton:focus { border: 3px solid palette(highlight); }")

@@ -15,4 +15,27 @@ QString commandword(const QString& letter);
 // line; prints nothing for a letter that is not a command.
 void printword(platform::Surface& surface, const QString& letter);
 
+// The page the report is drawn on. It keeps the last report.
+platform::Surface& printer();
+
+// The report, drawn in this order by the print button.
+void printfloor();
+void printboundary();
+void printheader();
+void printlisting();
+
+// The replay's boundary check and crash mark, and the target with the outcome.
+void printcheckcrash();
+void printcrash();
+void printtarget();
+
+// Paper coordinates in twips: the side of a floor cell, and a cell's column and row.
+double printcell();
+double printx(double column);
+double printy(double row);
+
+// The file a report is saved as when there is no printer: named after the program, but
+// never a path, never a program file.
+QString pdfFileName(const QString& name);
+
 }  // namespace PrinterSupport

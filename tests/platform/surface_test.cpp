@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include "platform/screen.h"
 #include "platform/surface.h"
@@ -130,6 +133,84 @@ TEST_F(SurfaceTest, PictureCoveringTheWholeSurfaceReplacesWhatItHides) {
     EXPECT_EQ(box.surface().commands().size(), 1u);
     box.surface().paintPicture(picture, 10, 0);
     EXPECT_EQ(box.surface().commands().size(), 2u);
+}
+
+TEST_F(SurfaceTest, PointsModeKeepsThePositionAndWhatIsKeptStaysInTwips) {
+    Surface page;
+    page.setCurrentX(1440);
+    page.setCurrentY(200);
+    page.setScaleMode(Scale::Points);
+    EXPECT_DOUBLE_EQ(page.currentX(), 72);
+    EXPECT_DOUBLE_EQ(page.currentY(), 10);
+    page.setCurrentY(page.currentY() + 4);
+    page.print(QStringLiteral("me"), false);
+    page.line(0, 0, 72, 36);
+    page.setScaleMode(Scale::Twips);
+    EXPECT_DOUBLE_EQ(page.currentX(), 1440);
+    EXPECT_DOUBLE_EQ(page.currentY(), 720);
+    ASSERT_EQ(page.commands().size(), 2u);
+    EXPECT_EQ(std::get<platform::Text>(page.commands()[0]).at, QPointF(1440, 280));
+    EXPECT_EQ(std::get<Line>(page.commands()[1]).to, QPointF(1440, 720));
+}
+
+// The printer's pixel is its dot, not the screen's pixel: pens and text are measured there.
+TEST_F(SurfaceTest, OnA600DpiDevicePensAreDotsAndTextIsMeasuredThere) {
+    platform::useFixedScreen(1024, 768, 10, 10);  // a screen unlike the page
+    QImage paper(1200, 600, QImage::Format_RGB32);
+    paper.setDotsPerMeterX(qRound(600 / 0.0254));
+    paper.setDotsPerMeterY(qRound(600 / 0.0254));
+    paper.fill(Qt::white);
+
+    Surface page;
+    page.setDevice(&paper);
+    page.setFont({QStringLiteral("MS Sans Serif"), 14});
+    page.setScaleMode(Scale::Points);
+    // A line of 14-point text is a little over 14 points high, whatever the screen is.
+    EXPECT_GT(page.textHeight(), 14);
+    EXPECT_LT(page.textHeight(), 18);
+    page.setScaleMode(Scale::Twips);
+    page.setDrawWidth(5);
+    page.line(720, 0, 720, 1440);
+
+    QPainter painter(&paper);
+    painter.scale(1 / page.unitsPerPixelX(), 1 / page.unitsPerPixelY());
+    page.replay(painter);
+    painter.end();
+    double ink = 0;
+    for (int x = 280; x < 320; ++x) ink += (255 - qGray(paper.pixel(x, 300))) / 255.0;
+    EXPECT_NEAR(ink, 5, 0.3);
+}
+
+TEST_F(SurfaceTest, TextPastTheBottomOfAPageContinuesAtTheTopOfTheNextAtTheSameX) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setResolution(600);
+    writer.setPageSize(QPageSize(QSizeF(4, 2), QPageSize::Inch));
+    writer.setPageMargins(QMarginsF());
+
+    Surface page;
+    page.setDevice(&writer);
+    page.setFont({QStringLiteral("MS Sans Serif"), 14});
+    ASSERT_DOUBLE_EQ(page.pageSize().height(), 2880);
+    for (int i = 0; i < 20; ++i) {
+        page.setCurrentX(3000);
+        page.print(QStringLiteral("forwards"), false);
+        page.print(QString(), true);
+    }
+    int pages = 1;
+    for (const platform::Command& command : page.commands()) {
+        if (std::holds_alternative<platform::PageBreak>(command)) {
+            ++pages;
+            continue;
+        }
+        const auto& text = std::get<platform::Text>(command);
+        EXPECT_LE(text.at.y() + 280, 2880);
+        if (!text.text.isEmpty()) {
+            EXPECT_EQ(text.at.x(), 3000);
+        }
+    }
+    EXPECT_EQ(pages, 3);  // 20 lines of about 16 points, 8 to a 2-inch page
 }
 
 }  // namespace

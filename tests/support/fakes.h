@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -41,4 +46,83 @@ class UsingFake {
     ~UsingFake() { platform::replaceSeam<Service>(nullptr); }
     UsingFake(const UsingFake&) = delete;
     UsingFake& operator=(const UsingFake&) = delete;
+};
+
+// The printers a test chooses: a default printer or none, and jobs that fail on demand. Every
+// job is a real PDF: the PDF asked for, or, for the printer, the paper at paperPath.
+class FakePrinters final : public platform::Printers {
+  public:
+    std::optional<QString> printer;
+    QString paperPath;
+    bool refuse = false;
+    // US Letter without margins: a page 12240 twips wide.
+    QPageLayout page{QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()};
+    // "printer NAME" or the PDF's path, for each job opened.
+    std::vector<QString> opened;
+
+    std::optional<QString> defaultPrinterName() override { return printer; }
+    std::unique_ptr<platform::PrintJob> openPrinter(const QString& name) override {
+        opened.push_back(QStringLiteral("printer ") + name);
+        return job(paperPath);
+    }
+    std::unique_ptr<platform::PrintJob> openPdf(const QString& path) override {
+        opened.push_back(path);
+        return job(path);
+    }
+
+  private:
+    // Prints, then reports the failure a printer or a full disk would.
+    class Refused final : public platform::PrintJob {
+      public:
+        explicit Refused(std::unique_ptr<platform::PrintJob> job) : job_(std::move(job)) {}
+        const QPaintDevice& device() const override { return job_->device(); }
+        bool print(const platform::Surface& pages) override {
+            job_->print(pages);
+            return false;
+        }
+
+      private:
+        std::unique_ptr<platform::PrintJob> job_;
+    };
+
+    std::unique_ptr<platform::PrintJob> job(const QString& path) {
+        std::unique_ptr<platform::PrintJob> real = platform::pdfJob(path, page);
+        if (refuse) return std::make_unique<Refused>(std::move(real));
+        return real;
+    }
+};
+
+// Answers the open and save dialogues from a script (nothing for Cancel) and keeps how each
+// was set up.
+class ScriptedFileDialogs final : public platform::FileDialogs {
+  public:
+    std::optional<QString> open(const platform::FileChoice& choice) override {
+        opens.push_back(choice);
+        return answer;
+    }
+    std::optional<QString> save(const platform::FileChoice& choice) override {
+        saves.push_back(choice);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<platform::FileChoice> opens;
+    std::vector<platform::FileChoice> saves;
+};
+
+// Answers every Yes/No question the same way and keeps the questions.
+class ScriptedQuestions final : public platform::Questions {
+  public:
+    bool askYesNo(const QString& text) override {
+        asked.push_back(text);
+        return answer;
+    }
+    bool answer = true;
+    std::vector<QString> asked;
+};
+
+// Counts the ends of the application instead of ending the test.
+class RecordingProcessEnd final : public platform::ProcessEnd {
+  public:
+    void endNow() override { ++ends; }
+    int ends = 0;
 };

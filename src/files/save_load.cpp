@@ -1,0 +1,100 @@
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/status.h"
+#include "app/stop_rule.h"
+#include "app/variables.h"
+#include "files/files.h"
+#include "files/program_file.h"
+#include "layout/windows.h"
+#include "platform/services.h"
+
+using namespace variables;
+
+namespace {
+
+// A program file is a few dozen bytes; reading stops here, so choosing some huge file by
+// mistake cannot fill the memory.
+constexpr qint64 readLimit = 1 << 20;
+
+platform::FileChoice dialogueSettings(const QString& filter) {
+    return {files::writerDirectory(), programname, filter};
+}
+
+// A name typed without an extension gets ".mlo", so the load dialogue lists the file and
+// the program keeps its whole name.
+QString withExtension(const QString& path) {
+    const QFileInfo chosen(path);
+    if (chosen.fileName().contains(QLatin1Char('.'))) return path;
+    return path + QStringLiteral(".mlo");
+}
+
+// Written to a temporary file beside the old one and renamed over it only when all of it is
+// on the disk, so a failed save leaves the earlier file as it was.
+bool writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    // commit() alone would rename a file whose last buffered bytes never reached the disk.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool trySave() {
+    const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
+        dialogueSettings(QStringLiteral("MARLO files (*.mlo)")));
+    if (!chosen) return false;
+    const QString path = withExtension(*chosen);
+    const QString fileName = QFileInfo(path).fileName();
+    if (fileName.size() < 4) return false;
+    programname = fileName.chopped(4);
+    if (!writeWhole(path, files::writeProgramLine({fileheader, programname, author, prog})))
+        return false;
+    graphics().progname.setText(programname);
+    saved = True;
+    return true;
+}
+
+}  // namespace
+
+void GraphicsWindow::save_Click() {
+    if (stopsRun()) return;
+    showStatus(QString());
+    files::makedirs();
+    if (!trySave()) {
+        showStatus(QStringLiteral("cancelled!"));
+        saved = False;
+    }
+}
+
+void GraphicsWindow::load_Click() {
+    if (stopsRun()) return;
+    showStatus(QString());
+    if (saved == False && !platform::seam<platform::Questions>().askYesNo(QStringLiteral(
+                              "You haven't saved your program. Do you want to continue?")))
+        return;
+    loadprogram();
+}
+
+void GraphicsWindow::loadprogram() {
+    files::makedirs();
+    const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
+        dialogueSettings(QStringLiteral("marlo files (*.mlo)")));
+    if (!chosen) return;
+    QFile file(*chosen);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = file.read(readLimit);
+    file.close();
+    // All four or nothing: a half-read file must not change the writer or header that the
+    // next save writes.
+    const std::optional<files::ProgramFields> read = files::readProgramLine(bytes);
+    if (!read) return;
+    fileheader = read->fileheader;
+    programname = read->programname;
+    author = read->author;
+    prog = read->prog;
+    newprog();
+}

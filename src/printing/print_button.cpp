@@ -1,0 +1,88 @@
+#include <memory>
+#include <optional>
+
+#include "app/status.h"
+#include "app/stop_rule.h"
+#include "app/variables.h"
+#include "files/files.h"
+#include "layout/windows.h"
+#include "platform/services.h"
+#include "printing/PrinterSupport.h"
+
+using namespace variables;
+
+namespace {
+
+// The replay drives the robot variables; the robot on screen has not moved, so they go back
+// to where it stands once the report is drawn.
+class RobotStateKept {
+  public:
+    RobotStateKept()
+        : xpos_(xpos),
+          ypos_(ypos),
+          heading_(heading),
+          oldx_(oldx),
+          oldy_(oldy),
+          crashed_(crashed) {}
+    ~RobotStateKept() {
+        xpos = xpos_;
+        ypos = ypos_;
+        heading = heading_;
+        oldx = oldx_;
+        oldy = oldy_;
+        crashed = crashed_;
+    }
+    RobotStateKept(const RobotStateKept&) = delete;
+    RobotStateKept& operator=(const RobotStateKept&) = delete;
+
+  private:
+    std::int16_t xpos_, ypos_, heading_, oldx_, oldy_;
+    Boolean crashed_;
+};
+
+// The words under the floor come before the header sets a size: they take the listing's.
+constexpr double wordsBelowTheFloorSize = 14;
+
+// Draws the whole report on a fresh page laid out for the job's device, and prints it.
+bool printReport(platform::PrintJob& job) {
+    const RobotStateKept kept;
+    platform::Surface& page = PrinterSupport::printer();
+    page = platform::Surface(platform::Scale::Twips);
+    page.setDevice(&job.device());
+    platform::FontChoice font = page.font();
+    font.points = wordsBelowTheFloorSize;
+    page.setFont(font);
+    PrinterSupport::printfloor();
+    PrinterSupport::printboundary();
+    PrinterSupport::printheader();
+    PrinterSupport::printlisting();
+    const bool printed = job.print(page);
+    page.setDevice(nullptr);
+    return printed;
+}
+
+}  // namespace
+
+void GraphicsWindow::PrintButton_Click() {
+    if (stopsRun()) return;
+    // The default printer; without one, a PDF in the writer's own folder to print elsewhere.
+    platform::Printers& printers = platform::seam<platform::Printers>();
+    const std::optional<QString> printerName = printers.defaultPrinterName();
+    QString fileName;
+    std::unique_ptr<platform::PrintJob> job;
+    if (printerName) {
+        job = printers.openPrinter(*printerName);
+    } else {
+        files::makedirs();
+        fileName = PrinterSupport::pdfFileName(programname);
+        job = printers.openPdf(files::writerDirectory() + QLatin1Char('/') + fileName);
+    }
+    const bool printed = printReport(*job);
+    buttons().printprog();
+    // A job that failed must not pass for printed, and a PDF must say where it went; paper
+    // coming out of the printer says enough.
+    if (!printed)
+        showStatus(QStringLiteral("not printed"));
+    else if (!printerName)
+        showStatus(QStringLiteral("saved as ") + fileName);
+}

@@ -1,0 +1,9 @@
+# Program files and leaving: unit and window tests, and a short run of the reader's fuzzer.
+marlo_test(files)
+
+find_program(CLANGXX clang++)
+if(CLANGXX)
+    add_test(NAME files.reader_fuzz
+             COMMAND bash ${PROJECT_SOURCE_DIR}/tools/fuzz/run.sh 15 ${CMAKE_BINARY_DIR}/fuzz)
+    set_tests_properties(files.reader_fuzz PROPERTIES TIMEOUT 300)
+endif()
