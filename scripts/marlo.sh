@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# qt6-declarative-dev holds a header that Debian 12's qt6-speech-dev includes but does not depend on.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libcups2-dev
+          qt6-speech-dev qt6-declarative-dev
           fonts-liberation fonts-dejavu-core clang-format clang libclang-rt-14-dev
           xvfb xauth xdotool x11-utils imagemagick poppler-utils file
           dpkg-dev desktop-file-utils appstream)
@@ -33,6 +35,11 @@ build() {
 
 case "${1:-}" in
 run)
+    # The engines for spoken mode; tests use a fake, so only running MARLO needs them.
+    # Speech-dispatcher with its Flite voice comes first: Qt 6.4's own Flite plugin drops
+    # words said soon after one another.
+    packages+=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-flite
+               qt6-speech-flite-plugin)
     install_missing
     build build -DMARLO_BUILD_TESTS=OFF
     exec ./build/marlo

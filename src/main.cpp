@@ -6,13 +6,15 @@
 
 #include "layout/windows.h"
 #include "platform/application.h"
+#include "platform/speech.h"
 
 namespace {
 
 // Read before any window system is reached, so --help and --version work without a display.
 // Qt's parser prints and ends the process for --version and for an option it does not know;
 // Qt's own options (-platform, -style...) are not offered, so they are unknown too.
-void readCommandLine(int argc, char* argv[]) {
+// True when MARLO is to speak.
+bool readCommandLine(int argc, char* argv[]) {
     const QCoreApplication reader(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -23,6 +25,10 @@ void readCommandLine(int argc, char* argv[]) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     parser.addVersionOption();
+    const QCommandLineOption speak(
+        QStringLiteral("speak"),
+        QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
+    parser.addOption(speak);
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) parser.showHelp();
     if (!parser.positionalArguments().isEmpty()) {
@@ -30,6 +36,7 @@ void readCommandLine(int argc, char* argv[]) {
                      qPrintable(parser.positionalArguments().constFirst()), argv[0]);
         std::exit(EXIT_FAILURE);
     }
+    return parser.isSet(speak);
 }
 
 }  // namespace
@@ -37,10 +44,11 @@ void readCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
-    readCommandLine(argc, argv);
+    const bool speak = readCommandLine(argc, argv);
 
     platform::preferPlaceableWindows();
     QApplication application(argc, argv);
+    platform::setSpokenMode(speak);
     graphics();
     const int result = QApplication::exec();
     unloadWindows();

@@ -7,6 +7,8 @@
 #include "layout/windows.h"
 #include "platform/resources.h"
 #include "platform/services.h"
+#include "platform/speech.h"
+#include "printing/PrinterSupport.h"
 #include "simulation/Module2.h"
 
 using namespace variables;
@@ -37,6 +39,7 @@ void ButtonsWindow::progbutton(const QString& letter) {
     prog += letter;
     printprog();
     showStatus(QString());
+    platform::speak(PrinterSupport::commandword(letter));
 }
 
 void ButtonsWindow::forwards_Click() {
@@ -62,6 +65,7 @@ void ButtonsWindow::clear_Click() {
     prog.clear();
     printprog();
     Module2::resetfloor();
+    platform::speak(QStringLiteral("memory clear"));
 }
 
 void ButtonsWindow::Timer1_Timer() {

@@ -3,6 +3,8 @@
 #include "app/variables.h"
 #include "layout/windows.h"
 #include "platform/services.h"
+#include "platform/speech.h"
+#include "printing/PrinterSupport.h"
 #include "simulation/Module2.h"
 
 using namespace variables;
@@ -30,6 +32,9 @@ void ButtonsWindow::going() {
         oldx = xpos;
         oldy = ypos;
         if (crashed == True) continue;
+        // Said before the move, so a crash's message cuts the word short rather than the
+        // other way round.
+        platform::speak(PrinterSupport::commandword(thisletter));
         Module2::docommand(thisletter);
         Module2::checkcrash();
         graphics().surface().line(Module2::centrex(xpos), Module2::centrey(ypos),

@@ -53,7 +53,8 @@ metainfo=$root/usr/share/metainfo/org.brindle.marlo.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
-entry() { sed -n "s/^$1=//p" "$desktop"; }
+# Keys of the main group only; the desktop actions have their own Name and Exec.
+entry() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$desktop"; }
 [[ -x $root/usr/bin/$(entry Exec | cut -d' ' -f1) ]] || fail "Exec=$(entry Exec) is not packaged"
 [[ $(entry Terminal) == false ]] || fail "Terminal=$(entry Terminal)"
 [[ ";$(entry Categories)" == *";Education;"* ]] || fail "not in Education: $(entry Categories)"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "platform/speech.h"
 
 // Counts beeps instead of making them.
 class RecordingBeeper final : public platform::Beeper {
@@ -28,6 +29,13 @@ class SeededRandom final : public platform::RandomSource {
 
   private:
     std::mt19937 engine_;
+};
+
+// Keeps what would have been said, in order.
+class RecordingSpeech final : public platform::Speech {
+  public:
+    void say(const QString& text) override { said.push_back(text); }
+    std::vector<QString> said;
 };
 
 // Puts a fake in place of a platform service for one scope.

@@ -1,0 +1,146 @@
+#include "platform/speech.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLocale>
+#include <QMutex>
+#include <QPointer>
+#include <QTextToSpeech>
+#include <QThread>
+#include <cstdio>
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+bool spoken = false;
+
+// The system's text-to-speech engine, or silence when there is none that works: MARLO must run
+// the same on a machine without one. The engine lives in a thread of its own, since
+// speech-dispatcher's plugin waits for the daemon's answer to every word, and a daemon stuck on
+// its audio would otherwise freeze the keypad and the run.
+class QtSpeech final : public Speech {
+  public:
+    QtSpeech() {
+        if (QCoreApplication::instance() == nullptr ||
+            QTextToSpeech::availableEngines().isEmpty()) {
+            giveUp(QStringLiteral("none installed"));
+            return;
+        }
+        // The words are English whatever the desktop's language. Speech-dispatcher's plugin
+        // takes its voice from the default locale when it starts, and fails under plain C.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        thread_ = new QThread;
+        worker_ = new QObject;
+        worker_->moveToThread(thread_);
+        QObject::connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         [this] { stop(); });
+        thread_->start();
+        QMetaObject::invokeMethod(
+            worker_, [this] { startEngine(); }, Qt::QueuedConnection);
+    }
+
+    void say(const QString& text) override {
+        if (worker_ == nullptr) return;
+        {
+            // While the engine is busy, a newer word takes the place of one still waiting.
+            const QMutexLocker lock(&mutex_);
+            const bool alreadyPosted = waiting_.has_value();
+            waiting_ = text;
+            if (alreadyPosted) return;
+        }
+        QMetaObject::invokeMethod(
+            worker_, [this] { sayWaiting(); }, Qt::QueuedConnection);
+    }
+
+  private:
+    // In the speech thread from here on.
+    void startEngine() {
+        // The preferred engine first; another if that one cannot start (speech-dispatcher's
+        // plugin without its daemon, say).
+        engine_ = start(QString());
+        for (const QString& name : QTextToSpeech::availableEngines()) {
+            if (!engine_.isNull()) break;
+            engine_ = start(name);
+        }
+        if (engine_.isNull()) {
+            giveUp(lastError_);
+            return;
+        }
+        QObject::connect(engine_, &QTextToSpeech::errorOccurred,
+                         [this](QTextToSpeech::ErrorReason, const QString& reason) {
+                             if (!engine_.isNull()) engine_->deleteLater();
+                             engine_ = nullptr;
+                             giveUp(reason);
+                         });
+    }
+
+    QTextToSpeech* start(const QString& name) {
+        auto* engine = new QTextToSpeech(name, worker_);
+        if (engine->state() != QTextToSpeech::Error) return engine;
+        lastError_ = engine->errorString();
+        delete engine;
+        return nullptr;
+    }
+
+    void sayWaiting() {
+        QString text;
+        {
+            const QMutexLocker lock(&mutex_);
+            text = waiting_.value_or(QString());
+            waiting_.reset();
+        }
+        // The engine cuts short whatever it is still saying.
+        if (!engine_.isNull()) engine_->say(text);
+    }
+
+    void giveUp(const QString& reason) {
+        if (reported_) return;
+        reported_ = true;
+        std::fprintf(stderr, "MARLO: no speech engine (%s); carrying on silently\n",
+                     qPrintable(reason.isEmpty() ? QStringLiteral("unknown error") : reason));
+    }
+
+    // Back in the application's thread, as it quits.
+    void stop() {
+        if (worker_ == nullptr) return;
+        worker_ = nullptr;
+        thread_->quit();
+        // A thread stuck inside the engine is left to end with the process.
+        if (thread_->wait(QDeadlineTimer(500))) delete thread_;
+        thread_ = nullptr;
+    }
+
+    QThread* thread_ = nullptr;
+    QObject* worker_ = nullptr;
+    QMutex mutex_;
+    std::optional<QString> waiting_;
+    QPointer<QTextToSpeech> engine_;
+    QString lastError_;
+    bool reported_ = false;
+};
+
+}  // namespace
+
+template <>
+Speech& production<Speech>() {
+    static QtSpeech service;
+    return service;
+}
+
+void setSpokenMode(bool on) {
+    spoken = on;
+    if (on) seam<Speech>();
+}
+
+bool spokenMode() {
+    return spoken;
+}
+
+void speak(const QString& text) {
+    if (spoken && !text.isEmpty()) seam<Speech>().say(text);
+}
+
+}  // namespace platform

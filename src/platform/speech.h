@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/services.h"
+
+namespace platform {
+
+// Speaks words aloud for pupils who cannot read yet.
+class Speech {
+  public:
+    virtual ~Speech() = default;
+    // Starts saying `text` and returns at once, cutting short whatever is still being said.
+    virtual void say(const QString& text) = 0;
+};
+
+// Spoken mode is off unless MARLO was started to speak. Turning it on starts the engine, so a
+// missing one is reported at start-up rather than at the first press.
+void setSpokenMode(bool on);
+bool spokenMode();
+
+// Says `text` in spoken mode; nothing otherwise, and nothing for an empty text.
+void speak(const QString& text);
+
+}  // namespace platform

@@ -1,0 +1,187 @@
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include "app/status.h"
+#include "support/fakes.h"
+#include "support/marlo_fixture.h"
+#include "support/scripted_dispatch.h"
+
+using namespace variables;
+using Words = std::vector<QString>;
+
+namespace {
+
+class SpeechTest : public MarloTest {
+  protected:
+    void SetUp() override {
+        MarloTest::SetUp();
+        startMarlo();
+        platform::setSpokenMode(true);
+    }
+
+    // Types the program on the keypad, then presses Go.
+    void typeAndRun(const QString& program) {
+        ButtonsWindow& keypad = buttons();
+        for (const QChar letter : program) {
+            switch (letter.unicode()) {
+                case 'F':
+                    keypad.forwards.click();
+                    break;
+                case 'B':
+                    keypad.backwards.click();
+                    break;
+                case 'L':
+                    keypad.LeftTurn.click();
+                    break;
+                case 'R':
+                    keypad.RightTurn.click();
+                    break;
+                case 'P':
+                    keypad.pause.click();
+                    break;
+            }
+        }
+        keypad.go.click();
+    }
+
+    ScriptedDispatch dispatch;
+    UsingFake<platform::EventDispatch> fakeDispatch{dispatch};
+    RecordingBeeper beeper;
+    UsingFake<platform::Beeper> fakeBeeper{beeper};
+    RecordingSpeech speech;
+    UsingFake<platform::Speech> fakeSpeech{speech};
+};
+
+TEST_F(SpeechTest, PressesThenARunSpeakEachWordTheStartEachStepAndTheEnd) {
+    typeAndRun("FLF");
+    EXPECT_EQ(speech.said, (Words{"forwards", "left", "forwards", "running", "forwards", "left",
+                                  "forwards", "finished"}));
+}
+
+TEST_F(SpeechTest, EachStepIsSpokenAsTheListingEmphasisesIt) {
+    std::vector<std::size_t> saidByStep;
+    for (int step = 1; step <= 3; ++step)
+        dispatch.atTick(ScriptedDispatch::waitBefore(step + 1),
+                        [&] { saidByStep.push_back(speech.said.size()); });
+    prog = "BRP";
+    buttons().go.click();
+    // "running", then one word a step, each before the next wait begins.
+    EXPECT_EQ(saidByStep, (std::vector<std::size_t>{2, 3, 4}));
+    EXPECT_EQ(speech.said, (Words{"running", "backwards", "right", "pause", "finished"}));
+}
+
+TEST_F(SpeechTest, APressDuringARunSpeaksOnlyStopped) {
+    const struct {
+        const char* name;
+        std::function<void()> press;
+    } presses[] = {
+        {"go", [] { buttons().go.click(); }},
+        {"forwards", [] { buttons().forwards.click(); }},
+        {"clear", [] { buttons().clear.click(); }},
+    };
+    for (const auto& p : presses) {
+        SCOPED_TRACE(p.name);
+        dispatch = ScriptedDispatch{};
+        speech.said.clear();
+        dispatch.atTick(ScriptedDispatch::waitBefore(2) + 3, p.press);
+        prog = "FFF";
+        buttons().go.click();
+        EXPECT_EQ(speech.said, (Words{"running", "forwards", "stopped!"}));
+    }
+}
+
+TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
+    const struct {
+        const char* name;
+        QString program;
+        std::function<void()> before;
+        Words said;
+    } runs[] = {
+        {"pen letters from a file",
+         "UFD",
+         [] {},
+         {"running", "pen up", "forwards", "pen down", "finished"}},
+        {"target hit",
+         "FF",
+         [] {
+             targetx = 8;
+             targety = 5;
+             graphics().target.show();
+         },
+         {"running", "forwards", "forwards", "well done!"}},
+        {"target missed",
+         "F",
+         [] {
+             targetx = 9;
+             targety = 5;
+             graphics().target.show();
+         },
+         {"running", "forwards", "missed!"}},
+        // Home is the last column, so turning right and going forwards leaves the floor.
+        {"crash",
+         "RFFF",
+         [] { graphics().twips.setWidth(3 * cellsize); },
+         {"running", "right", "forwards", "crashed!"}},
+    };
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.name);
+        r.before();
+        speech.said.clear();
+        prog = r.program;
+        buttons().go.click();
+        EXPECT_EQ(speech.said, r.said);
+        EXPECT_EQ(currentStatus(), r.said.back());
+    }
+}
+
+TEST_F(SpeechTest, ClearAndAFullProgramAreSpoken) {
+    buttons().forwards.click();
+    buttons().clear.click();
+    EXPECT_EQ(speech.said, (Words{"forwards", "memory clear"}));
+
+    speech.said.clear();
+    prog = QString(300, 'F');
+    buttons().LeftTurn.click();
+    EXPECT_EQ(speech.said, (Words{"program full"}));
+}
+
+TEST_F(SpeechTest, WithoutSpokenModeNothingIsSaid) {
+    platform::setSpokenMode(false);
+    prog = QString(299, 'F');
+    buttons().LeftTurn.click();
+    buttons().RightTurn.click();
+    buttons().go.click();
+    buttons().clear.click();
+    typeAndRun("FLF");
+    EXPECT_EQ(currentStatus(), "finished");
+    EXPECT_TRUE(speech.said.empty());
+}
+
+// The real service on a machine with no engine to be found: one line on standard error at
+// start, then the run goes on silently.
+TEST(SpeechEngine, WithNoEngineMarloSaysSoOnceAndRunsSilently) {
+    const QTemporaryDir noPlugins;
+    const QStringList paths = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({noPlugins.path()});
+    resetVariables();
+    startMarlo();
+    ScriptedDispatch dispatch;
+    UsingFake<platform::EventDispatch> fakeDispatch{dispatch};
+
+    testing::internal::CaptureStderr();
+    platform::setSpokenMode(true);
+    prog = "FLF";
+    buttons().go.click();
+    const QString verdict = currentStatus();
+    buttons().forwards.click();
+    const std::string errors = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(verdict, "finished");
+    EXPECT_EQ(prog, "FLFF");
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_NE(errors.find("no speech engine"), std::string::npos) << errors;
+    unloadWindows();
+    QCoreApplication::setLibraryPaths(paths);
+}
+
+}  // namespace
