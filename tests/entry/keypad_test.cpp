@@ -145,7 +145,7 @@ TEST_F(KeypadTest, RealDelaySleepsBetweenTicks) {
                 100 * cpu / wall);
     EXPECT_GE(wall, 0.7);
     EXPECT_LT(wall, 1.5);  // generous: a loaded CI machine may deliver ticks late
-    EXPECT_LT(cpu / wall, 0.25);
+    EXPECT_LT(cpu / wall, 0.5);  // a busy loop would take the whole core
 }
 
 TEST_F(KeypadTest, KeysPressTheKeypadOnlyWhileItsWindowIsActive) {
