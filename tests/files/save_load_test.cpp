@@ -1,239 +1,195 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
 
 #include "app/status.h"
-#include "files/files_fixture.h"
+#include "files/files.h"
+#include "support/fakes.h"
+#include "support/marlo_fixture.h"
 
 using namespace variables;
 
 namespace {
 
-const QByteArray square("\"\",\"square\",\"me\",\"FRFRFRFR\"\r\n");
-
-class SaveLoadTest : public FilesTest {
+// Saving, loading and leaving, with HOME in a fresh temporary folder and the dialogues, the
+// question and the end of the process scripted.
+class FilesTest : public MarloTest {
   protected:
-    // Types letters on the keypad, as a pupil would.
-    static void enter(const QString& letters) {
-        for (const QChar letter : letters) buttons().progbutton(letter);
+    void SetUp() override {
+        MarloTest::SetUp();
+        qputenv("HOME", home.path().toUtf8());
+        startMarlo();
     }
-    // Saves through the save button to `name` in the writer's directory.
-    void saveAs(const QString& name) {
-        dialogs.answer = inWriterDirectory(name);
-        click(graphics().save);
+    // What a pupil would see change: program, name, writer, header, saved and the status.
+    static QStringList state() {
+        return {
+            prog,           programname, author, fileheader, saved == True ? "saved" : "unsaved",
+            currentStatus()};
     }
-    void loadFrom(const QString& path) {
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
+    }
+    // A path in the writer's directory, made if need be, and a file there holding any `bytes`.
+    static QString inWriterDirectory(const QString& name, const QByteArray& bytes = {}) {
+        files::makedirs();
+        QFile file(files::writerDirectory() + '/' + name);
+        EXPECT_TRUE(bytes.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(bytes)));
+        return file.fileName();
+    }
+    static void click(QWidget& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    // Clicks `button` and chooses `path` in the dialogue it opens.
+    void choose(QWidget& button, const QString& path) {
         dialogs.answer = path;
-        click(graphics().load);
+        click(button);
     }
+
+    QTemporaryDir home;
+    ScriptedFileDialogs dialogs;
+    ScriptedQuestions questions;
+    RecordingProcessEnd ending;
+    UsingFake<platform::FileDialogs> usingDialogs{dialogs};
+    UsingFake<platform::Questions> usingQuestions{questions};
+    UsingFake<platform::ProcessEnd> usingEnding{ending};
 };
 
-TEST_F(SaveLoadTest, SavingSquareRightAfterStartUpWritesTheExampleBytes) {
-    enter(QStringLiteral("FRFRFRFR"));
-    saveAs(QStringLiteral("square.mlo"));
-    const QString programs = home.path() + QStringLiteral("/brindle/marlo/programs");
-    EXPECT_EQ(contents(programs + QStringLiteral("/me/square.mlo")), square);
-    EXPECT_EQ(graphics().progname.text(), "square");
-    EXPECT_EQ(programname, "square");
-    EXPECT_EQ(saved, True);
-    EXPECT_EQ(currentStatus(), QString());
-    ASSERT_EQ(dialogs.saves.size(), 1u);
-    EXPECT_EQ(dialogs.saves[0].directory, programs + QStringLiteral("/me"));
-    EXPECT_EQ(dialogs.saves[0].fileName, "my program");
-    EXPECT_EQ(dialogs.saves[0].filter, "MARLO files (*.mlo)");
+TEST_F(FilesTest, SavesTheExampleBytesAndKeepsALoadedHeaderAndNames) {
+    for (const QChar letter : QString("FRFRFRFR")) buttons().progbutton(letter);
+    choose(graphics().save, inWriterDirectory("square.mlo"));
+    const QString me = home.path() + "/brindle/marlo/programs/me";
+    EXPECT_EQ(contents(me + "/square.mlo"), "\"\",\"square\",\"me\",\"FRFRFRFR\"\r\n");
     // Nothing else is left beside the file, such as a temporary one.
-    EXPECT_EQ(QDir(programs + QStringLiteral("/me")).entryList(QDir::Files),
-              QStringList{"square.mlo"});
-}
-
-TEST_F(SaveLoadTest, LoadShowsTheProgramAndItsNamesAndTheNextSaveKeepsItsHeader) {
-    const QString path = inWriterDirectory(QStringLiteral("old.mlo"));
-    write(path, "\"from 1998, v2\",\"zigzag\",\"Class 3\",\"FLFRB\"\r\n");
-    showStatus(QStringLiteral("finished"));
-    loadFrom(path);
-    GraphicsWindow& main = graphics();
-    EXPECT_EQ(prog, "FLFRB");
-    EXPECT_EQ(main.progname.text(), "zigzag");
-    EXPECT_EQ(main.myname.text(), "Class 3");
-    EXPECT_EQ(saved, True);
-    EXPECT_EQ(currentStatus(), QString());
+    EXPECT_EQ(QDir(me).entryList(QDir::Files), QStringList{"square.mlo"});
+    EXPECT_EQ(state(), (QStringList{"FRFRFRFR", "square", "me", "", "saved", ""}));
+    EXPECT_EQ(graphics().progname.text(), "square");
+    choose(graphics().load,
+           inWriterDirectory("old.mlo", "\"1998, v2\",\"zigzag\",\"Smith, Zo\xc3\xab\",\"FLX\""));
+    EXPECT_EQ(state(), (QStringList{"FLX", "zigzag", "Smith, Zo\u00eb", "1998, v2", "saved", ""}));
+    EXPECT_EQ(graphics().myname.text(), "Smith, Zo\u00eb");
+    // Named without an extension, in the loaded writer's directory.
+    choose(graphics().save, inWriterDirectory("\u0142\u00f3d\u017a \u674e"));
+    EXPECT_EQ((QStringList{dialogs.saves.at(1).directory, dialogs.saves.at(1).fileName}),
+              (QStringList{files::programsDirectory() + "/Smith, Zo\u00eb", "zigzag"}));
+    EXPECT_EQ(contents(inWriterDirectory("\u0142\u00f3d\u017a \u674e.mlo")),
+              "\"1998, v2\",\"\xc5\x82\xc3\xb3\x64\xc5\xba \xe6\x9d\x8e\","
+              "\"Smith, Zo\xc3\xab\",\"FLX\"\r\n");
+    const QStringList kept{
+        "FLX", "\u0142\u00f3d\u017a \u674e", "Smith, Zo\u00eb", "1998, v2", "saved", ""};
+    EXPECT_EQ(state(), kept);
+    // A load that fails, or reads only part of a program, changes nothing.
+    for (const char* damaged : {"\"new header\",\"new name\"\r\n", "\"h\",\"n\",\"w\",\"FRF"}) {
+        choose(graphics().load, inWriterDirectory("broken.mlo", damaged));
+        EXPECT_EQ(state(), kept) << damaged;
+    }
     EXPECT_TRUE(questions.asked.empty());
-    ASSERT_EQ(dialogs.opens.size(), 1u);
-    EXPECT_EQ(dialogs.opens[0].filter, "marlo files (*.mlo)");
-
-    // The loaded writer's directory is where the next dialogue opens.
-    saveAs(QStringLiteral("zigzag2.mlo"));
-    EXPECT_EQ(dialogs.saves[0].directory, files::programsDirectory() + "/Class 3");
-    EXPECT_EQ(dialogs.saves[0].fileName, "zigzag");
-    EXPECT_EQ(contents(inWriterDirectory(QStringLiteral("zigzag2.mlo"))),
-              "\"from 1998, v2\",\"zigzag2\",\"Class 3\",\"FLFRB\"\r\n");
 }
 
-struct Naming {
-    QString typed;
-    QString file;
-    QString programName;
-};
-
-class NamingTest : public SaveLoadTest, public testing::WithParamInterface<Naming> {};
-
-TEST_P(NamingTest, TheChosenNameGivesTheFileAndTheProgramName) {
-    enter(QStringLiteral("F"));
-    saveAs(GetParam().typed);
-    EXPECT_EQ(QDir(files::writerDirectory()).entryList(QDir::Files), QStringList{GetParam().file});
-    EXPECT_EQ(programname, GetParam().programName);
-    EXPECT_EQ(saved, True);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, NamingTest,
-    // Without an extension the load dialogue's filter would never show the file.
-    testing::Values(Naming{"robots", "robots.mlo", "robots"},
-                    Naming{"robots.mlo", "robots.mlo", "robots"},
-                    Naming{"notes.txt", "notes.txt", "notes"},
-                    Naming{"my.robots", "my.robots", "my.ro"}));
-
-TEST_F(SaveLoadTest, ANameShorterThanFourCharactersIsCancelled) {
-    enter(QStringLiteral("F"));
-    saveAs(QStringLiteral("a.b"));
-    EXPECT_EQ(currentStatus(), "cancelled!");
-    EXPECT_EQ(saved, False);
-    EXPECT_TRUE(QDir(files::writerDirectory()).entryList(QDir::Files).isEmpty());
-}
-
-TEST_F(SaveLoadTest, CancellingTheSaveShowsCancelledAndCountsAsUnsavedEvenWhenItWasSaved) {
-    ASSERT_EQ(saved, True);
+TEST_F(FilesTest, ARunningOrCancelledSaveOrLoadChangesNothingButTheStatus) {
+    // During a run the first click on save, load or exit only stops it.
+    for (auto* button : {&graphics().save, &graphics().load, &program().ExitButton}) {
+        running = True;
+        click(*button);
+        EXPECT_EQ(state(), (QStringList{"", "my program", "me", "", "saved", "stopped!"}));
+    }
+    EXPECT_TRUE(dialogs.saves.empty() && dialogs.opens.empty() && ending.ends == 0);
+    // Cancelled in the dialogue, or named too short to lose its last four characters.
+    for (const QString chosen : {"", "a.b"}) {
+        if (!chosen.isEmpty()) dialogs.answer = inWriterDirectory(chosen);
+        saved = True;
+        click(graphics().save);
+        // Even a saved program counts as unsaved after a cancelled save.
+        EXPECT_EQ(state(), (QStringList{"", "my program", "me", "", "unsaved", "cancelled!"}));
+    }
+    buttons().forwards_Click();
     dialogs.answer.reset();
-    click(graphics().save);
-    EXPECT_EQ(currentStatus(), "cancelled!");
-    EXPECT_EQ(saved, False);
-    EXPECT_EQ(graphics().progname.text(), "my program");
-}
-
-TEST_F(SaveLoadTest, NoToTheQuestionOrCancellingTheOpenChangesNothingButTheStatus) {
-    enter(QStringLiteral("FR"));
     for (const bool yes : {false, true}) {
-        SCOPED_TRACE(yes);
-        showStatus(QStringLiteral("finished"));
+        showStatus("finished");
         questions.answer = yes;
-        dialogs.answer.reset();
         click(graphics().load);
         EXPECT_EQ(questions.asked.back(),
                   "You haven't saved your program. Do you want to continue?");
         EXPECT_EQ(dialogs.opens.size(), yes ? 1u : 0u);
-        EXPECT_EQ(currentStatus(), QString());
-        EXPECT_EQ(prog, "FR");
-        EXPECT_EQ(saved, False);
-        EXPECT_EQ(programname, "my program");
+        EXPECT_EQ(state(), (QStringList{"F", "my program", "me", "", "unsaved", ""}));
     }
 }
 
-TEST_F(SaveLoadTest, AFailedLoadChangesNoNameHeaderOrProgram) {
-    const QString good = inWriterDirectory(QStringLiteral("good.mlo"));
-    write(good, "\"hdr\",\"good\",\"me\",\"FF\"\r\n");
-    loadFrom(good);
-    const QString broken = inWriterDirectory(QStringLiteral("broken.mlo"));
-    for (const QByteArray& damaged : {QByteArray("\"new header\",\"new name\"\r\n"),
-                                      QByteArray("\"h\",\"n\",\"w\",\"FRF"), QByteArray()}) {
-        SCOPED_TRACE(damaged.toStdString());
-        write(broken, damaged);
-        loadFrom(broken);
-        EXPECT_EQ(fileheader, "hdr");
-        EXPECT_EQ(programname, "good");
-        EXPECT_EQ(author, "me");
-        EXPECT_EQ(prog, "FF");
-    }
-    loadFrom(inWriterDirectory(QStringLiteral("missing.mlo")));
-    EXPECT_EQ(prog, "FF");
-    EXPECT_EQ(currentStatus(), QString());
+TEST_F(FilesTest, AFailedSaveKeepsTheEarlierFileByteForByte) {
+    const QByteArray earlier = "\"\",\"square\",\"me\",\"FRFRFRFRFRFRFRFRFRFRFRFR\"\r\n";
+    dialogs.answer = inWriterDirectory("square.mlo", earlier);
+    buttons().forwards_Click();
+    // A full disk: no file grows beyond ten bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+    const rlimit tiny{10, original.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    click(graphics().save);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &original), 0);
+    EXPECT_EQ(state().mid(4), (QStringList{"unsaved", "cancelled!"}));
+    EXPECT_EQ(contents(*dialogs.answer), earlier);
+    // A read-only folder. Root writes anywhere, so this save runs as nobody, who can only pass.
+    for (QString dir = files::writerDirectory(); dir.startsWith(home.path());
+         dir = QFileInfo(dir).path())
+        chmod(QFile::encodeName(dir), dir == files::writerDirectory() ? 0555 : 0755);
+    const bool asNobody = geteuid() == 0 && seteuid(65534) == 0;
+    click(graphics().save);
+    ASSERT_TRUE(!asNobody || seteuid(0) == 0);
+    EXPECT_EQ(currentStatus(), "cancelled!");
+    EXPECT_EQ(contents(*dialogs.answer), earlier);
+    EXPECT_EQ(QDir(files::writerDirectory()).entryList(QDir::Files), QStringList{"square.mlo"});
 }
 
-TEST_F(SaveLoadTest, SaveAndLoadDuringARunOnlyStopIt) {
-    for (QWidget* button :
-         {static_cast<QWidget*>(&graphics().save), static_cast<QWidget*>(&graphics().load)}) {
-        running = True;
-        click(*button);
-        EXPECT_EQ(running, False);
-        EXPECT_EQ(currentStatus(), "stopped!");
+TEST_F(FilesTest, WriterNamesThatAreNoDirectoryNamesNeverLeaveTheProgramsDirectory) {
+    for (auto* button : {&graphics().save, &graphics().load}) {
+        QDir(home.path() + "/brindle").removeRecursively();
+        for (const QString writer : {"", "..", "../../x", "a/b", ".", "Zo\u00eb"}) {
+            graphics().myname.setText(writer);
+            click(*button);
+            // The writer's directory is made before its dialogue opens there.
+            EXPECT_EQ((button == &graphics().save ? dialogs.saves : dialogs.opens).back().directory,
+                      files::programsDirectory() + (writer == "Zo\u00eb" ? "/Zo\u00eb" : ""));
+        }
+        EXPECT_EQ(QDir(files::programsDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                  QStringList{"Zo\u00eb"});
     }
-    EXPECT_TRUE(dialogs.saves.empty());
-    EXPECT_TRUE(dialogs.opens.empty());
-    EXPECT_TRUE(questions.asked.empty());
 }
 
-TEST_F(SaveLoadTest, AWriterNameThatIsNoDirectoryNameOpensAtTheProgramsDirectory) {
-    for (const QString& writer : {QString(), QStringLiteral(".."), QStringLiteral("../../x"),
-                                  QStringLiteral("a/b"), QStringLiteral(".")}) {
-        SCOPED_TRACE(writer.toStdString());
-        graphics().myname.setText(writer);
-        dialogs.answer.reset();
-        click(graphics().save);
-        click(graphics().load);
-        EXPECT_EQ(dialogs.saves.back().directory, files::programsDirectory());
-        EXPECT_EQ(dialogs.opens.back().directory, files::programsDirectory());
-    }
-    // Nothing was made outside the programs tree, nor beside "me" inside it.
-    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{"brindle"});
-    EXPECT_EQ(
-        QDir(home.path() + "/brindle/marlo").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-        QStringList{"programs"});
-    EXPECT_TRUE(
-        QDir(files::programsDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-}
-
-TEST_F(SaveLoadTest, SaveAndLoadMakeTheWritersDirectoryBeforeTheDialogueOpens) {
-    const QString writers[] = {QStringLiteral("Class 3"), QStringLiteral("Zo\u00eb")};
-    for (const QString& writer : writers) {
-        graphics().myname.setText(writer);
-        click(writer == writers[0] ? graphics().save : graphics().load);
-    }
-    EXPECT_EQ(QDir(files::programsDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-              (QStringList{"Class 3", "Zo\u00eb"}));
-}
-
-struct Kept {
-    QString writer;
-    QString fileName;
-    QString program;
-};
-
-class KeptTest : public SaveLoadTest, public testing::WithParamInterface<Kept> {};
-
-TEST_P(KeptTest, NamesAndProgramComeBackUnchangedFromALaterLoad) {
-    graphics().myname.setText(GetParam().writer);
-    enter(GetParam().program);
-    saveAs(GetParam().fileName + ".mlo");
-    const QString path = files::writerDirectory() + "/" + GetParam().fileName + ".mlo";
-    // As if MARLO had started again.
+TEST_F(FilesTest, LeavingAsksOnlyWhileTheProgramIsUnsaved) {
+    click(program().ExitButton);
+    buttons().forwards_Click();
+    // Closing the listing from the desktop asks too, and keeps it open.
+    EXPECT_FALSE(program().close());
+    QueryExitWindow& question = QueryExit();
+    EXPECT_TRUE(program().isVisible() && question.isVisible() && ending.ends == 1);
+    // Stacked full width from the bottom up, the window exactly as high as its three controls.
+    EXPECT_EQ(question.twips.height(), 2925);
+    for (const auto& [control, top] : {std::pair{&question.message.twips, 0},
+                                       {&question.cancel.twips, 1215},
+                                       {&question.anyway.twips, 2070}})
+        EXPECT_EQ((QList<double>{control->top(), control->left(), control->width()}),
+                  (QList<double>{double(top), 0, question.twips.width()}));
+    click(question.cancel);
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_EQ(state(), (QStringList{"F", "my program", "me", "", "unsaved", ""}));
+    click(program().ExitButton);
+    EXPECT_TRUE(question.isVisible() && ending.ends == 1);
+    // Saving while asked lets the next exit end at once.
+    choose(graphics().save, inWriterDirectory("kept.mlo"));
+    click(program().ExitButton);
+    EXPECT_EQ(ending.ends, 2);
+    buttons().forwards_Click();
+    click(program().ExitButton);
+    click(question.anyway);
+    // An empty program needs no saving.
     buttons().clear_Click();
-    graphics().myname.setText(QStringLiteral("me"));
-    graphics().progname.setText(QStringLiteral("my program"));
-    loadFrom(path);
-    EXPECT_EQ(author, GetParam().writer);
-    EXPECT_EQ(programname, GetParam().fileName);
-    EXPECT_EQ(prog, GetParam().program);
-    EXPECT_EQ(graphics().myname.text(), GetParam().writer);
-}
-
-INSTANTIATE_TEST_SUITE_P(Programs, KeptTest,
-                         testing::Values(Kept{"Smith, Jo", "left, right", "FLFR"},
-                                         Kept{"Zo\u00eb", "\u0142\u00f3d\u017a", "FFB"},
-                                         Kept{"\u674e\u534e", "\u5f62", "P"},
-                                         Kept{"me", "nothing", ""}));
-
-TEST_F(SaveLoadTest, AnEmptyProgramIsSavedAsTwoQuotes) {
-    saveAs(QStringLiteral("empty.mlo"));
-    EXPECT_EQ(contents(inWriterDirectory("empty.mlo")), "\"\",\"empty\",\"me\",\"\"\r\n");
-}
-
-TEST_F(SaveLoadTest, LongProgramsAndOtherLettersLoadWithoutComplaint) {
-    for (const QString& letters :
-         {QString(400, QLatin1Char('F')), QStringLiteral("FXUDQ7 z\u00e9")}) {
-        const QString path = inWriterDirectory(QStringLiteral("odd.mlo"));
-        write(path, "\"\",\"odd\",\"me\",\"" + letters.toUtf8() + "\"\r\n");
-        loadFrom(path);
-        EXPECT_EQ(prog, letters);
-        EXPECT_EQ(saved, True);
-    }
+    click(program().ExitButton);
+    EXPECT_TRUE(program().close());
+    EXPECT_EQ(ending.ends, 5);
 }
 
 }  // namespace
