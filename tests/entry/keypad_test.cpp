@@ -144,7 +144,7 @@ TEST_F(KeypadTest, RealDelaySleepsBetweenTicks) {
     std::printf("delay: %.3f s wall, %.3f s CPU (%.1f %% of one core)\n", wall, cpu,
                 100 * cpu / wall);
     EXPECT_GE(wall, 0.7);
-    EXPECT_LT(wall, 1.5);  // generous: a loaded CI machine may deliver ticks late
+    EXPECT_LT(wall, 1.5);        // generous: a loaded CI machine may deliver ticks late
     EXPECT_LT(cpu / wall, 0.5);  // a busy loop would take the whole core
 }
 
