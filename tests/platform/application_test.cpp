@@ -1,39 +1,27 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
-#include <QtGlobal>
-#include <optional>
 
 #include "platform/application.h"
 
 namespace {
 
-void setOrUnset(const char* name, const char* value) {
-    if (value != nullptr)
-        qputenv(name, value);
-    else
-        qunsetenv(name);
-}
-
-// The platform Qt is asked for after the choice, given the display variables; the
-// application already exists, so changing them here affects nothing else.
-std::optional<QByteArray> chosenWith(const char* wayland, const char* x11, const char* chosen) {
-    setOrUnset("WAYLAND_DISPLAY", wayland);
-    setOrUnset("DISPLAY", x11);
-    setOrUnset("QT_QPA_PLATFORM", chosen);
-    platform::preferPlaceableWindows();
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return std::nullopt;
-    return qgetenv("QT_QPA_PLATFORM");
-}
-
-TEST(PreferPlaceableWindows, WaylandWithXWaylandTriesX11FirstAndKeepsWaylandAsFallback) {
-    EXPECT_EQ(chosenWith("wayland-0", ":0", nullptr), QByteArray("xcb;wayland"));
-}
-
-TEST(PreferPlaceableWindows, LeavesTheChoiceAloneWhereItIsNotNeededOrAlreadyMade) {
-    EXPECT_EQ(chosenWith(nullptr, ":0", nullptr), std::nullopt);
-    EXPECT_EQ(chosenWith("wayland-0", nullptr, nullptr), std::nullopt);
-    EXPECT_EQ(chosenWith("wayland-0", ":0", "offscreen"), QByteArray("offscreen"));
+// Under Wayland with XWayland, X11 goes first so windows can be placed, and Wayland stays as
+// the fallback; without both, or with a platform already chosen, the choice is left alone.
+TEST(PreferPlaceableWindows, TriesX11FirstOnlyUnderWaylandWithXWayland) {
+    const char* names[] = {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"};
+    // The three variables before, then the platform asked for after.
+    const char* cases[][4] = {
+        {"wayland-0", ":0", nullptr, "xcb;wayland"},
+        {nullptr, ":0", nullptr, nullptr},
+        {"wayland-0", nullptr, nullptr, nullptr},
+        {"wayland-0", ":0", "offscreen", "offscreen"},
+    };
+    for (const auto& c : cases) {
+        for (int i = 0; i < 3; ++i) c[i] != nullptr ? qputenv(names[i], c[i]) : qunsetenv(names[i]);
+        platform::preferPlaceableWindows();
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(c[3])) << c[0] << " " << c[1];
+    }
 }
 
 }  // namespace

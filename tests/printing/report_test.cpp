@@ -1,230 +1,227 @@
-#include <QFile>
-#include <QFileInfo>
+#include <QDate>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "app/status.h"
-#include "printing/print_fixture.h"
+#include "printing/PrinterSupport.h"
+#include "simulation/Module2.h"
+#include "support/fakes.h"
+#include "support/marlo_fixture.h"
 
 using namespace variables;
-using platform::Line;
 using platform::Text;
 
 namespace {
 
-void expectPoint(const QPointF& point, double x, double y) {
-    EXPECT_NEAR(point.x(), x, 0.01);
-    EXPECT_NEAR(point.y(), y, 0.01);
+class FixedCalendar final : public platform::Calendar {
+  public:
+    QDate today() override { return QDate(2026, 12, 5); }
+};
+
+// Where a cell of a 20 x 12 floor stands on the fake printers' 12240-twip page.
+QPointF at(double column, double row) {
+    constexpr double cell = 12240.0 / 44;
+    return {(column + 2) * cell, (row + 1) * cell + 1000};
 }
 
-// The words printed below the floor of a 20 x 12 floor on a 12240-twip page.
-std::vector<QString> wordsBelowTheFloor() {
-    std::vector<QString> words;
-    for (const Text& text : PrintTest::printed<Text>())
-        if (std::abs(text.at.y() - 5016.36) < 0.01) words.push_back(text.text);
-    return words;
+template <class Kind>
+std::vector<Kind> printed() {
+    std::vector<Kind> found;
+    for (const platform::Command& command : PrinterSupport::printer().commands())
+        if (const auto* item = std::get_if<Kind>(&command)) found.push_back(*item);
+    return found;
 }
 
-std::vector<Line> pathLines() {
-    std::vector<Line> path;
-    for (const Line& line : PrintTest::printed<Line>())
-        if (line.pen.widthPixels == 5) path.push_back(line);
-    return path;
-}
+// MARLO started with its home in a fresh folder on a 20 x 12 floor, with no printer unless a
+// test chooses one, on a fixed date.
+class PrintTest : public MarloTest {
+  protected:
+    void SetUp() override {
+        MarloTest::SetUp();
+        qputenv("HOME", home.path().toLocal8Bit());
+        printers.paperPath = home.filePath(QStringLiteral("paper.pdf"));
+        startMarlo();
+        GraphicsWindow& main = graphics();
+        main.twips.setWidth(20.6 * cellsize);
+        main.load.twips.setTop(main.progname.twips.top() + main.progname.twips.height() +
+                               12.6 * cellsize);
+    }
+
+    // A target at column -1 is hidden.
+    static void print(const QString& program, std::int16_t column = 3, std::int16_t row = 3) {
+        prog = program;
+        targetx = column, targety = row;
+        graphics().target.setVisible(column >= 0);
+        graphics().PrintButton_Click();
+    }
+
+    QTemporaryDir home;
+    const QString pdf = home.filePath(QStringLiteral("brindle/marlo/programs/me/my program.pdf"));
+    FakePrinters printers;
+    UsingFake<platform::Printers> fakePrinters{printers};
+    FixedCalendar calendar;
+    UsingFake<platform::Calendar> fakeCalendar{calendar};
+};
 
 TEST_F(PrintTest, WorkedExampleOnALetterPageWithATwentyByTwelveFloor) {
-    setFloor(20, 12);
-    ASSERT_EQ(Module2::columncount(), 20);
-    ASSERT_EQ(Module2::rowcount(), 12);
-    prog = QStringLiteral("F");
-    showTarget(3, 3);
-    graphics().PrintButton_Click();
-
-    const std::vector<Line> lines = printed<Line>();
+    print(QStringLiteral("F"));
+    const auto lines = printed<platform::Line>();
     ASSERT_EQ(lines.size(), 5u);
-    expectPoint(lines[0].to, 3338.18, 2947.27);             // the step starts from home
-    expectPoint(lines[0].from, 3338.18, 2947.27 - 278.18);  // one cell of 278.18 north
-    // The boundary: top, bottom, left, right, 10 pixels wide.
-    for (int i = 1; i < 5; ++i) EXPECT_EQ(lines[i].pen.widthPixels, 10);
-    expectPoint(lines[1].from, 278, 1000);
-    expectPoint(lines[1].to, 6120, 1000);
-    expectPoint(lines[2].to, 6120, 4616);
-    expectPoint(lines[3].from, 278, 1000);
-    expectPoint(lines[4].to, 6120, 4616);
-
-    const std::vector<Text> texts = printed<Text>();
-    ASSERT_GE(texts.size(), 6u);
-    EXPECT_EQ(texts[0].text, "missed");
-    expectPoint(texts[0].at, 2938.18, 5016.36);
-    EXPECT_EQ(texts[1].text, "my program");
-    expectPoint(texts[1].at, 3060, 200);
-    EXPECT_EQ(textsAt(7344), (std::vector<QString>{"forwards"}));
-}
-
-TEST_F(PrintTest, HeaderPiecesShiftFourPointsAndFollowOnInOneLine) {
-    graphics().PrintButton_Click();
-    std::vector<Text> header;
-    for (const Text& text : printed<Text>())
-        if (text.at.y() < 1000 && !text.text.isEmpty()) header.push_back(text);
-    ASSERT_EQ(header.size(), 4u);
-    const double sizes[] = {18, 14, 18, 14};
-    const double shifts[] = {0, 80, 0, 80};  // 4 points in twips
-    const QString words[] = {"my program", "  written by ", "me", " on 05/12/2026"};
+    // One cell of 278.18 north from home, then the boundary.
+    EXPECT_LT(QLineF(lines[0].to, {3338.18, 2947.27}).length(), 0.01);
+    EXPECT_LT(QLineF(lines[0].from, {3338.18, 2947.27 - 278.18}).length(), 0.01);
+    const QLineF boundary[] = {{278, 1000, 6120, 1000},
+                               {278, 4616, 6120, 4616},
+                               {278, 1000, 278, 4616},
+                               {6120, 1000, 6120, 4616}};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(QLineF(lines[i + 1].from, lines[i + 1].to), boundary[i]) << i;
+    // The header from a quarter across: 18-point names, 14-point pieces 4 points lower.
+    const auto texts = printed<Text>();
+    ASSERT_EQ(texts.size(), 8u);
+    const char* header[] = {"my program", "  written by ", "me", " on 05/12/2026"};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(header[i].text, words[i]);
-        EXPECT_EQ(header[i].font.points, sizes[i]);
-        EXPECT_NEAR(header[i].at.y(), 200 + shifts[i], 1e-9);
-        if (i > 0) {
-            EXPECT_GT(header[i].at.x(), header[i - 1].at.x());
-        }
+        EXPECT_EQ(texts[i + 1].text, header[i]);
+        EXPECT_EQ(texts[i + 1].font.points, i % 2 ? 14 : 18);
+        EXPECT_DOUBLE_EQ(texts[i + 1].at.y(), i % 2 ? 280 : 200);
     }
+    EXPECT_EQ(texts[6].text, "forwards");
+    EXPECT_EQ(texts[6].at.x(), 7344);
 }
 
-TEST_F(PrintTest, OutcomeAndCrashWordsBelowTheFloor) {
-    setFloor(20, 12);  // home is column 10, row 6
+// Each step is drawn before its boundary check, so a step off the floor ends on the boundary
+// line; "crashed!!" then ends the replay: nothing drawn after it and no outcome word.
+TEST_F(PrintTest, PathTargetAndTheWordBelowTheFloor) {
     const struct {
-        const char* name;
         QString prog;
-        bool target;
-        int targetColumn, targetRow;
-        std::vector<QString> words;
-        size_t pathLines;
-        bool box;
+        int column, row;
+        const char* word;
+        size_t steps;
+        QPointF end;
     } cases[] = {
-        {"empty program", "", true, 3, 3, {}, 0, true},
-        {"ends on the target", "FPF", true, 10, 4, {"well done!"}, 3, true},
-        {"ends elsewhere", "FF", true, 3, 3, {"missed"}, 2, true},
-        {"no target", "FF", false, 3, 3, {}, 2, false},
-        // Six steps reach row 0, the seventh leaves the floor; nothing after it is drawn,
-        // and no verdict even though the robot ends on the target.
-        {"off the top", "FFFFFFFRFF", true, 10, 0, {"crashed!!"}, 7, true},
-        {"off the right", "RFFFFFFFFFFFFFFF", true, 19, 6, {"crashed!!"}, 11, true},
+        {"", 3, 3, nullptr, 0, {}},
+        {"FPF", 10, 4, "well done!", 3, {10, 4}},
+        {"FF", 3, 3, "missed", 2, {10, 4}},
+        {"FF", -1, 3, nullptr, 2, {10, 4}},
+        {"FFFFFFFRFF", 10, 0, "crashed!!", 7, {10, -1}},
+        {"RFFFFFFFFFFFFFFF", 19, 6, "crashed!!", 11, {20, 6}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        prog = c.prog;
-        graphics().target.hide();
-        if (c.target) showTarget(c.targetColumn, c.targetRow);
-        graphics().PrintButton_Click();
-        EXPECT_EQ(wordsBelowTheFloor(), c.words);
-        EXPECT_EQ(pathLines().size(), c.pathLines);
-        EXPECT_EQ(printed<platform::Box>().size(), c.box ? 1u : 0u);
-        if (c.box) {
-            const platform::Box box = printed<platform::Box>()[0];
-            expectPoint(box.corner, px(c.targetColumn - 0.5), py(c.targetRow - 0.5));
-            expectPoint(box.opposite, px(c.targetColumn + 0.5), py(c.targetRow + 0.5));
-            EXPECT_FALSE(box.filled);
-        }
-        EXPECT_EQ(textsAt(7344).size(), static_cast<size_t>(c.prog.size()));
+        SCOPED_TRACE(c.prog.toStdString());
+        print(c.prog, c.column, c.row);
+        // The path, then the four sides of the boundary.
+        const auto lines = printed<platform::Line>();
+        ASSERT_EQ(lines.size(), c.steps + 4);
+        const QPointF end = c.steps > 0 ? lines[c.steps - 1].from : QPointF();
+        EXPECT_LT(QLineF(end, c.steps > 0 ? at(c.end.x(), c.end.y()) : end).length(), 0.01);
+        // The word below the floor comes first, then the header, one empty line, and a word
+        // and the line's end for each letter.
+        const auto texts = printed<Text>();
+        ASSERT_EQ(texts.size(), 5 + (c.word ? 1 : 0) + 2 * c.prog.size());
+        EXPECT_EQ(texts[0].text, c.word ? c.word : "my program");
+        const QPointF first = c.word ? QPointF(2938.18, 5016.36) : QPointF(3060, 200);
+        EXPECT_LT(QLineF(texts[0].at, first).length(), 0.01);
+        const auto boxes = printed<platform::Box>();
+        ASSERT_EQ(boxes.size(), c.column >= 0 ? 1u : 0u);
+        if (boxes.empty()) continue;
+        EXPECT_LT(QLineF(boxes[0].corner, at(c.column - 0.5, c.row - 0.5)).length(), 0.01);
+        EXPECT_LT(QLineF(boxes[0].opposite, at(c.column + 0.5, c.row + 0.5)).length(), 0.01);
+        EXPECT_FALSE(boxes[0].filled);
     }
-}
-
-TEST_F(PrintTest, StepOffTheFloorEndsOnTheBoundaryLine) {
-    setFloor(20, 12);
-    prog = QStringLiteral("FFFFFFF");
-    graphics().PrintButton_Click();
-    const std::vector<Line> path = pathLines();
-    ASSERT_EQ(path.size(), 7u);
-    expectPoint(path.back().from, 3338.18, 1000);
 }
 
 TEST_F(PrintTest, PrintingDuringARunOnlyStopsIt) {
-    prog = QStringLiteral("FF");
     running = True;
-    graphics().PrintButton_Click();
+    print(QStringLiteral("FF"));
     EXPECT_EQ(running, False);
     EXPECT_EQ(currentStatus(), "stopped!");
     EXPECT_TRUE(printers.opened.empty());
-    EXPECT_TRUE(PrinterSupport::printer().commands().empty());
 }
 
 // The replay used to leave the robot variables where the paper robot ended, while the robot
-// on screen stayed put: the next target could then fall under the robot.
-TEST_F(PrintTest, AfterPrintingTheRobotListingAndStatusAreAsBefore) {
-    printers.printer = QStringLiteral("classroom");
-    prog = QStringLiteral("RFFFFFFFFFFFFFFFFFFFF");  // crashes on paper
-    xpos = 3;
-    ypos = 4;
-    heading = 2;
-    oldx = 2;
-    oldy = 4;
+// on screen stayed put; and a job that failed used to look just like one that printed.
+TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhatWentWrong) {
+    const struct {
+        const char* printer;
+        bool refuse;
+        const char* status;
+    } cases[] = {
+        {"classroom", false, "missed!"},
+        {nullptr, false, "saved as my program.pdf"},
+        {"classroom", true, "not printed"},
+        {nullptr, true, "not printed"},
+    };
+    xpos = 3, ypos = 4, heading = 2, oldx = 2, oldy = 4;
     Module2::drawrobot();
     const QRect robot = graphics().P2.geometry();
-    showStatus(QStringLiteral("missed!"));
-    ASSERT_TRUE(program().ProgramText.surface().commands().empty());
-
-    graphics().PrintButton_Click();
-
-    EXPECT_EQ(printers.opened, (std::vector<QString>{"printer classroom"}));
-    EXPECT_GT(QFileInfo(printers.paperPath).size(), 0);
-    EXPECT_FALSE(textsAt(px(Module2::columncount() / 2.0) - 400).empty()) << "no crash";
-    EXPECT_EQ(xpos, 3);
-    EXPECT_EQ(ypos, 4);
-    EXPECT_EQ(heading, 2);
-    EXPECT_EQ(oldx, 2);
-    EXPECT_EQ(oldy, 4);
-    EXPECT_EQ(crashed, False);
-    EXPECT_EQ(graphics().P2.geometry(), robot);
-    EXPECT_EQ(currentStatus(), "missed!");
-    EXPECT_FALSE(program().ProgramText.surface().commands().empty()) << "listing not redrawn";
-    EXPECT_FALSE(QFileInfo::exists(pdfPath("my program.pdf")));
-}
-
-TEST_F(PrintTest, WithoutAPrinterTheReportIsSavedInTheWritersFolder) {
-    programname = QStringLiteral("square");
-    graphics().PrintButton_Click();
-    EXPECT_EQ(printers.opened, (std::vector<QString>{pdfPath("square.pdf")}));
-    EXPECT_GT(QFileInfo(pdfPath("square.pdf")).size(), 0);
-    EXPECT_EQ(currentStatus(), "saved as square.pdf");
-}
-
-// A job that failed used to look just like one that printed.
-TEST_F(PrintTest, AFailedJobSaysNotPrinted) {
-    const struct {
-        const char* name;
-        bool printer;
-        bool refuse;
-        bool pdfPathTaken;
-    } cases[] = {
-        {"printer refuses the job", true, true, false},
-        {"PDF not written", false, true, false},
-        {"PDF cannot be opened", false, false, true},
-    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        printers.printer = c.printer ? std::optional<QString>(QStringLiteral("p")) : std::nullopt;
+        SCOPED_TRACE(std::string(c.printer ? "printer: " : "PDF: ") + c.status);
+        printers.printer = c.printer ? std::optional<QString>(c.printer) : std::nullopt;
         printers.refuse = c.refuse;
-        if (c.pdfPathTaken) {
-            QFile::remove(pdfPath("my program.pdf"));
-            QDir().mkpath(pdfPath("my program.pdf"));
-        }
-        showStatus(QStringLiteral("finished"));
-        graphics().PrintButton_Click();
-        EXPECT_EQ(currentStatus(), "not printed");
+        program().ProgramText.surface().cls();
+        showStatus(QStringLiteral("missed!"));
+        print(QStringLiteral("RFFFFFFFFFFFFFFFFFFFF"));  // crashes on paper
+        EXPECT_EQ(currentStatus(), c.status);
+        EXPECT_EQ(std::tuple(xpos, ypos, heading, oldx, oldy, crashed),
+                  std::tuple(3, 4, 2, 2, 4, False));
+        EXPECT_EQ(graphics().P2.geometry(), robot);
+        EXPECT_FALSE(program().ProgramText.surface().commands().empty()) << "listing not redrawn";
     }
 }
 
 TEST_F(PrintTest, SavedReportIsNamedAfterTheProgramButNeverAPathOrAProgramFile) {
-    const struct {
-        QString name, file;
-    } cases[] = {
-        {"square", "square.pdf"},
+    const std::pair<QString, QString> cases[] = {
         {"../../etc/passwd", "_.._etc_passwd.pdf"},
         {"..", "program.pdf"},
-        {"", "program.pdf"},
-        {"a\\b", "a_b.pdf"},
         {"square.mlo", "square.mlo.pdf"},
-        {".hidden", "hidden.pdf"},
-        {QString(300, QLatin1Char('x')), QString(100, QLatin1Char('x')) + ".pdf"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PrinterSupport::pdfFileName(c.name), c.file) << c.name.toStdString();
-
+        {QString(300, QLatin1Char('x')), QString(100, QLatin1Char('x')) + ".pdf"}};
+    for (const auto& [name, file] : cases)
+        EXPECT_EQ(PrinterSupport::pdfFileName(name), file) << name.toStdString();
     // A writer's name that is not a folder keeps the file in the programs folder.
     author = QStringLiteral("../..");
-    programname = QStringLiteral("../square");
-    graphics().PrintButton_Click();
-    const QString expected = home.filePath(QStringLiteral("brindle/marlo/programs/_square.pdf"));
-    EXPECT_EQ(printers.opened, (std::vector<QString>{expected}));
-    EXPECT_TRUE(QFileInfo::exists(expected));
+    print(QString());
+    EXPECT_EQ(printers.opened, std::vector{home.filePath("brindle/marlo/programs/my program.pdf")});
+}
+
+QByteArray run(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0) << tool.toStdString();
+    return process.readAllStandardOutput();
+}
+
+// Pens are the printer's dots: on screen-sized pixels the path would be six times as thick at
+// 600 dpi. Text is measured on the page, and lines that do not fit go on following pages.
+TEST_F(PrintTest, OnPaperAt600Dpi) {
+    print(QStringLiteral("FFRF") + QString(296, QLatin1Char('L')));
+    const QImage page = QImage::fromData(
+        run("pdftoppm", {"-r", "600", "-l", "1", "-W", "2600", "-H", "2400", "-png", pdf}));
+    const auto ink = [&](QPointF twips, QPoint step) {
+        double dark = 0;
+        for (int i = -20; i < 20; ++i)
+            dark += 1 - qGray(page.pixel((twips / 2.4).toPoint() + i * step)) / 255.0;
+        return dark;
+    };
+    EXPECT_NEAR(ink(at(10, 5.5), {1, 0}), 5, 0.3);  // across the first step north
+    EXPECT_NEAR(ink(at(5, -1), {0, 1}), 10, 0.3);   // down across the top boundary
+
+    // The name's right edge and the next piece's left, in points: two 14-point spaces apart.
+    static const QRegularExpression edges(QStringLiteral(
+        R"re(xMax="([\d.]+)" yMax="[\d.]+">program</word>\s*<word xMin="([\d.]+)")re"));
+    const auto m = edges.match(QString::fromUtf8(run("pdftotext", {"-bbox", "-l", "1", pdf, "-"})));
+    EXPECT_NEAR(m.captured(2).toDouble() - m.captured(1).toDouble(), 2 * 3.9, 1.0);
+
+    const QByteArray words = run("pdftotext", {pdf, "-"});
+    EXPECT_EQ(words.count("left"), 296);
+    const auto texts = printed<Text>();
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](auto& t) { return t.at.x() == 7344; }),
+              300);
+    for (const Text& text : texts) EXPECT_LE(text.at.y(), 15840 - 280);
+    const auto breaks = printed<platform::PageBreak>().size();
+    EXPECT_GT(breaks, 1u);
+    EXPECT_EQ(words.count('\f'), breaks + 1);  // pages
 }
 
 }  // namespace

@@ -49,14 +49,13 @@ class UsingFake {
 };
 
 // The printers a test chooses: a default printer or none, and jobs that fail on demand. Every
-// job is a real PDF: the PDF asked for, or, for the printer, the paper at paperPath.
+// job is a real PDF on US Letter without margins, a page 12240 twips wide: the PDF asked for,
+// or, for the printer, the paper at paperPath.
 class FakePrinters final : public platform::Printers {
   public:
     std::optional<QString> printer;
     QString paperPath;
     bool refuse = false;
-    // US Letter without margins: a page 12240 twips wide.
-    QPageLayout page{QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()};
     // "printer NAME" or the PDF's path, for each job opened.
     std::vector<QString> opened;
 
@@ -71,24 +70,10 @@ class FakePrinters final : public platform::Printers {
     }
 
   private:
-    // Prints, then reports the failure a printer or a full disk would.
-    class Refused final : public platform::PrintJob {
-      public:
-        explicit Refused(std::unique_ptr<platform::PrintJob> job) : job_(std::move(job)) {}
-        const QPaintDevice& device() const override { return job_->device(); }
-        bool print(const platform::Surface& pages) override {
-            job_->print(pages);
-            return false;
-        }
-
-      private:
-        std::unique_ptr<platform::PrintJob> job_;
-    };
-
-    std::unique_ptr<platform::PrintJob> job(const QString& path) {
-        std::unique_ptr<platform::PrintJob> real = platform::pdfJob(path, page);
-        if (refuse) return std::make_unique<Refused>(std::move(real));
-        return real;
+    // A refused job is sent where no file can be written, as to a full disk.
+    std::unique_ptr<platform::PrintJob> job(const QString& path) const {
+        const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+        return platform::pdfJob(refuse ? QStringLiteral("/dev/null/refused.pdf") : path, letter);
     }
 };
 
