@@ -19,29 +19,10 @@ class SpeechTest : public MarloTest {
         platform::setSpokenMode(true);
     }
 
-    // Types the program on the keypad, then presses Go.
-    void typeAndRun(const QString& program) {
-        ButtonsWindow& keypad = buttons();
-        for (const QChar letter : program) {
-            switch (letter.unicode()) {
-                case 'F':
-                    keypad.forwards.click();
-                    break;
-                case 'B':
-                    keypad.backwards.click();
-                    break;
-                case 'L':
-                    keypad.LeftTurn.click();
-                    break;
-                case 'R':
-                    keypad.RightTurn.click();
-                    break;
-                case 'P':
-                    keypad.pause.click();
-                    break;
-            }
-        }
-        keypad.go.click();
+    // Presses the program's letters on the keypad, then Go.
+    static void typeAndRun(const QString& program) {
+        for (const QChar letter : program) buttons().progbutton(letter);
+        buttons().go.click();
     }
 
     ScriptedDispatch dispatch;
@@ -52,42 +33,23 @@ class SpeechTest : public MarloTest {
     UsingFake<platform::Speech> fakeSpeech{speech};
 };
 
+// Each step is spoken as the listing emphasises it: before the next wait begins.
 TEST_F(SpeechTest, PressesThenARunSpeakEachWordTheStartEachStepAndTheEnd) {
-    typeAndRun("FLF");
-    EXPECT_EQ(speech.said, (Words{"forwards", "left", "forwards", "running", "forwards", "left",
-                                  "forwards", "finished"}));
-}
-
-TEST_F(SpeechTest, EachStepIsSpokenAsTheListingEmphasisesIt) {
     std::vector<std::size_t> saidByStep;
     for (int step = 1; step <= 3; ++step)
         dispatch.atTick(ScriptedDispatch::waitBefore(step + 1),
                         [&] { saidByStep.push_back(speech.said.size()); });
-    prog = "BRP";
-    buttons().go.click();
-    // "running", then one word a step, each before the next wait begins.
-    EXPECT_EQ(saidByStep, (std::vector<std::size_t>{2, 3, 4}));
-    EXPECT_EQ(speech.said, (Words{"running", "backwards", "right", "pause", "finished"}));
+    typeAndRun("FLF");
+    EXPECT_EQ(speech.said, (Words{"forwards", "left", "forwards", "running", "forwards", "left",
+                                  "forwards", "finished"}));
+    EXPECT_EQ(saidByStep, (std::vector<std::size_t>{5, 6, 7}));
 }
 
 TEST_F(SpeechTest, APressDuringARunSpeaksOnlyStopped) {
-    const struct {
-        const char* name;
-        std::function<void()> press;
-    } presses[] = {
-        {"go", [] { buttons().go.click(); }},
-        {"forwards", [] { buttons().forwards.click(); }},
-        {"clear", [] { buttons().clear.click(); }},
-    };
-    for (const auto& p : presses) {
-        SCOPED_TRACE(p.name);
-        dispatch = ScriptedDispatch{};
-        speech.said.clear();
-        dispatch.atTick(ScriptedDispatch::waitBefore(2) + 3, p.press);
-        prog = "FFF";
-        buttons().go.click();
-        EXPECT_EQ(speech.said, (Words{"running", "forwards", "stopped!"}));
-    }
+    dispatch.atTick(ScriptedDispatch::waitBefore(2) + 3, [] { buttons().forwards.click(); });
+    prog = "FFF";
+    buttons().go.click();
+    EXPECT_EQ(speech.said, (Words{"running", "forwards", "stopped!"}));
 }
 
 TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
@@ -134,23 +96,16 @@ TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
     }
 }
 
-TEST_F(SpeechTest, ClearAndAFullProgramAreSpoken) {
+TEST_F(SpeechTest, ClearAndAFullProgramAreSpokenAndNothingWithoutSpokenMode) {
     buttons().forwards.click();
     buttons().clear.click();
-    EXPECT_EQ(speech.said, (Words{"forwards", "memory clear"}));
-
-    speech.said.clear();
     prog = QString(300, 'F');
     buttons().LeftTurn.click();
-    EXPECT_EQ(speech.said, (Words{"program full"}));
-}
+    EXPECT_EQ(speech.said, (Words{"forwards", "memory clear", "program full"}));
 
-TEST_F(SpeechTest, WithoutSpokenModeNothingIsSaid) {
+    speech.said.clear();
     platform::setSpokenMode(false);
-    prog = QString(299, 'F');
     buttons().LeftTurn.click();
-    buttons().RightTurn.click();
-    buttons().go.click();
     buttons().clear.click();
     typeAndRun("FLF");
     EXPECT_EQ(currentStatus(), "finished");
