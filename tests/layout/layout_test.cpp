@@ -3,105 +3,77 @@
 
 namespace {
 
-struct Rect {
-    double left, top, width, height;
-    bool operator==(const Rect&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Rect& r) {
-    return out << r.left << ", " << r.top << ", " << r.width << " x " << r.height;
-}
-
-Rect rectOf(const platform::TwipsGeometry& g) {
-    return {g.left(), g.top(), g.width(), g.height()};
+// Left, top, width and height in twips.
+using Rect = std::array<double, 4>;
+std::vector<Rect> rectsOf(std::initializer_list<const platform::TwipsGeometry*> controls) {
+    std::vector<Rect> rects;
+    for (const platform::TwipsGeometry* g : controls)
+        rects.push_back({g->left(), g->top(), g->width(), g->height()});
+    return rects;
 }
 
 class LayoutTest : public MarloTest {};
 
-TEST_F(LayoutTest, KeypadOnA1024By768ScreenMatchesTheWorkedExample) {
-    startMarlo(1024, 768, 15, 15);
-    ButtonsWindow& keypad = buttons();
-    EXPECT_EQ(rectOf(keypad.twips), (Rect{9870, 5580, 5490, 5940}));
-    EXPECT_EQ(rectOf(keypad.Picture1.twips), (Rect{150, 150, 5190, 5190}));
-    EXPECT_EQ(rectOf(keypad.forwards.twips), (Rect{1830, 150, 1530, 1530}));
-    EXPECT_EQ(rectOf(keypad.LeftTurn.twips), (Rect{150, 1830, 1530, 1530}));
-    EXPECT_EQ(rectOf(keypad.pause.twips), (Rect{1830, 1830, 1530, 1530}));
-    EXPECT_EQ(rectOf(keypad.RightTurn.twips), (Rect{3510, 1830, 1530, 1530}));
-    EXPECT_EQ(rectOf(keypad.clear.twips), (Rect{150, 3510, 1530, 1530}));
-    EXPECT_EQ(rectOf(keypad.backwards.twips), (Rect{1830, 3510, 1530, 1530}));
-    EXPECT_EQ(rectOf(keypad.go.twips), (Rect{3510, 3510, 1530, 1530}));
-    EXPECT_TRUE(keypad.isVisible());
+// The worked examples at 1024 x 768 pixels and 15 twips per pixel, robot home included.
+TEST_F(LayoutTest, WindowsOnA1024By768ScreenMatchTheWorkedExamples) {
+    startMarlo();
+    const ButtonsWindow& k = buttons();
+    const ProgramWindow& p = program();
+    const GraphicsWindow& m = graphics();
+    const std::vector<Rect> keypad = {
+        {9870, 5580, 5490, 5940}, {150, 150, 5190, 5190},   {1830, 150, 1530, 1530},
+        {150, 1830, 1530, 1530},  {1830, 1830, 1530, 1530}, {3510, 1830, 1530, 1530},
+        {150, 3510, 1530, 1530},  {1830, 3510, 1530, 1530}, {3510, 3510, 1530, 1530}};
+    EXPECT_EQ(
+        rectsOf({&k.twips, &k.Picture1.twips, &k.forwards.twips, &k.LeftTurn.twips, &k.pause.twips,
+                 &k.RightTurn.twips, &k.clear.twips, &k.backwards.twips, &k.go.twips}),
+        keypad);
+    const std::vector<Rect> listing = {
+        {9870, 0, 5490, 5580}, {0, 0, 5490, 495}, {20, 515, 5470, 5025}};
+    EXPECT_EQ(rectsOf({&p.twips, &p.ExitButton.twips, &p.ProgramText.twips}), listing);
+    const std::vector<Rect> main = {
+        {0, 0, 9870, 11520},     {4860, 5530, 525, 525},  {150, 250, 4860, 450},
+        {5160, 250, 4860, 450},  {150, 700, 4860, 555},   {5160, 700, 4860, 555},
+        {150, 10405, 1200, 615}, {1500, 10405, 900, 615}, {2550, 10405, 900, 615},
+        {3600, 10405, 900, 615}, {4650, 10405, 5070, 615}};
+    EXPECT_EQ(rectsOf({&m.twips, &m.P2.twips, &m.pname.twips, &m.mname.twips, &m.progname.twips,
+                       &m.myname.twips, &m.aim.twips, &m.load.twips, &m.PrintButton.twips,
+                       &m.save.twips, &m.warnings.twips}),
+              main);
+    EXPECT_TRUE(k.isVisible() && p.isVisible() && m.isVisible());
 }
 
-TEST_F(LayoutTest, ListingOnA1024By768ScreenMatchesTheWorkedExample) {
-    startMarlo(1024, 768, 15, 15);
-    ProgramWindow& listing = program();
-    EXPECT_EQ(rectOf(listing.twips), (Rect{9870, 0, 5490, 5580}));
-    EXPECT_EQ(rectOf(listing.ExitButton.twips), (Rect{0, 0, 5490, 495}));
-    EXPECT_EQ(rectOf(listing.ProgramText.twips), (Rect{20, 515, 5470, 5025}));
-    EXPECT_TRUE(listing.isVisible());
-}
-
-TEST_F(LayoutTest, MainWindowOnA1024By768ScreenMatchesTheWorkedExample) {
-    startMarlo(1024, 768, 15, 15);
-    GraphicsWindow& main = graphics();
-    EXPECT_EQ(rectOf(main.twips), (Rect{0, 0, 9870, 11520}));
-    EXPECT_EQ(main.P2.twips.width(), 525);
-    EXPECT_EQ(main.P2.twips.height(), 525);
-    EXPECT_EQ(rectOf(main.pname.twips), (Rect{150, 250, 4860, 450}));
-    EXPECT_EQ(rectOf(main.mname.twips), (Rect{5160, 250, 4860, 450}));
-    EXPECT_EQ(rectOf(main.progname.twips), (Rect{150, 700, 4860, 555}));
-    EXPECT_EQ(rectOf(main.myname.twips), (Rect{5160, 700, 4860, 555}));
-    EXPECT_EQ(rectOf(main.aim.twips), (Rect{150, 10405, 1200, 615}));
-    EXPECT_EQ(rectOf(main.load.twips), (Rect{1500, 10405, 900, 615}));
-    EXPECT_EQ(rectOf(main.PrintButton.twips), (Rect{2550, 10405, 900, 615}));
-    EXPECT_EQ(rectOf(main.save.twips), (Rect{3600, 10405, 900, 615}));
-    EXPECT_EQ(rectOf(main.warnings.twips), (Rect{4650, 10405, 5070, 615}));
-    EXPECT_TRUE(main.isVisible());
-}
-
-TEST_F(LayoutTest, ThreeWindowsTileTheScreenOnOtherScreens) {
-    struct Screen {
+// Keypad bottom right at its pixel size, listing above it, main window filling the rest, and
+// the bottom row 1115 twips above the screen's bottom. Unequal twips per pixel catch lefts and
+// widths taken from vertical sizes, or tops and heights from horizontal ones.
+TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
+    const struct {
         int width, height;
-        double twipsPerPixel;
-    };
-    for (const Screen s : {Screen{1920, 1080, 15}, Screen{1920, 1080, 12}, Screen{1366, 768, 12}}) {
-        SCOPED_TRACE(testing::Message() << s.width << "x" << s.height << " at " << s.twipsPerPixel);
-        startMarlo(s.width, s.height, s.twipsPerPixel, s.twipsPerPixel);
-        const platform::ScreenMetrics screen = platform::screen();
-        const auto& keypad = buttons().twips;
-        const auto& listing = program().twips;
-        const auto& main = graphics().twips;
-        EXPECT_EQ(keypad.left() + keypad.width(), screen.width);
-        EXPECT_EQ(keypad.top() + keypad.height(), screen.height);
-        EXPECT_EQ(listing.top() + listing.height(), keypad.top());
-        EXPECT_EQ(listing.left(), keypad.left());
-        EXPECT_EQ(listing.width(), keypad.width());
-        EXPECT_EQ(main.left() + main.width(), keypad.left());
-        EXPECT_EQ(main.height(), screen.height);
-        // The bottom row sits 1115 twips above the screen's bottom whatever the screen.
-        EXPECT_EQ(graphics().load.twips.top(), screen.height - 1115);
-        // The keypad keeps its size in pixels: 366 x 396 on any screen.
-        EXPECT_EQ(keypad.width() / s.twipsPerPixel, 366);
-        EXPECT_EQ(keypad.height() / s.twipsPerPixel, 396);
+        double x, y;
+    } screens[] = {
+        {1920, 1080, 15, 15}, {1920, 1080, 12, 12}, {1366, 768, 12, 12}, {1024, 768, 15, 12}};
+    for (const auto& s : screens) {
+        SCOPED_TRACE(testing::Message() << s.width << "x" << s.height << " " << s.x << "," << s.y);
+        startMarlo(s.width, s.height, s.x, s.y);
+        const double w = s.width * s.x, h = s.height * s.y;
+        const double keypadLeft = w - 366 * s.x, keypadTop = h - 396 * s.y;
+        const std::vector<Rect> tiles = {{keypadLeft, keypadTop, w - keypadLeft, h - keypadTop},
+                                         {keypadLeft, 0, w - keypadLeft, keypadTop},
+                                         {0, 0, keypadLeft, h}};
+        EXPECT_EQ(rectsOf({&buttons().twips, &program().twips, &graphics().twips}), tiles);
+        EXPECT_EQ(graphics().load.twips.top(), h - 1115);
+        EXPECT_EQ(graphics().P2.twips.height(), 35 * s.y);
         unloadWindows();
         resetVariables();
     }
-}
-
-TEST_F(LayoutTest, LeftsAndWidthsUseHorizontalSizesAndTopsAndHeightsVerticalOnes) {
     startMarlo(1024, 768, 15, 12);
-    const ButtonsWindow& keypad = buttons();
-    EXPECT_EQ(rectOf(keypad.RightTurn.twips), (Rect{3510, 1464, 1530, 1224}));
-    EXPECT_EQ(rectOf(keypad.Picture1.twips), (Rect{150, 120, 5190, 4152}));
-    EXPECT_EQ(keypad.twips.width(), 5490);
-    EXPECT_EQ(keypad.twips.height(), 4752);  // 5 gaps of 120 around the panel
-    EXPECT_EQ(graphics().P2.twips.height(), 35 * 12);
+    const std::vector<Rect> rightTurnAndPanel = {{3510, 1464, 1530, 1224}, {150, 120, 5190, 4152}};
+    EXPECT_EQ(rectsOf({&buttons().RightTurn.twips, &buttons().Picture1.twips}), rightTurnAndPanel);
 }
 
-// Pixels follow the twips, so the windows on screen are where the layout put them: on the
-// primary screen, also when another monitor lies left of it at the desktop's origin.
-TEST_F(LayoutTest, WindowsArePlacedInPixelsFromTheirTwipsOnThePrimaryScreen) {
+// Pixels follow the twips on the primary screen, also when another monitor lies at the
+// desktop's origin; the exit question is centred on it too.
+TEST_F(LayoutTest, WindowsArePlacedInPixelsOnThePrimaryScreen) {
     for (const QPoint origin : {QPoint(0, 0), QPoint(1280, 0), QPoint(0, 1024)}) {
         SCOPED_TRACE(testing::Message() << origin.x() << "," << origin.y());
         platform::useFixedScreen(1024, 768, 15, 15, origin.x(), origin.y());
@@ -109,15 +81,13 @@ TEST_F(LayoutTest, WindowsArePlacedInPixelsFromTheirTwipsOnThePrimaryScreen) {
         EXPECT_EQ(graphics().geometry(), QRect(0, 0, 658, 768).translated(origin));
         EXPECT_EQ(program().geometry(), QRect(658, 0, 366, 372).translated(origin));
         EXPECT_EQ(buttons().geometry(), QRect(658, 372, 366, 396).translated(origin));
-        const QRect query = QueryExit().geometry();
         const QPoint screenCentre = QRect(origin, QSize(1024, 768)).center();
-        EXPECT_LE((query.center() - screenCentre).manhattanLength(), 2);
+        EXPECT_LE((QueryExit().geometry().center() - screenCentre).manhattanLength(), 2);
+        // Controls sit one pixel in, inside the border.
+        EXPECT_EQ(graphics().progname.mapTo(&graphics(), QPoint(0, 0)), QPoint(11, 48));
         unloadWindows();
         resetVariables();
     }
-    startMarlo(1024, 768, 15, 15);
-    // Controls sit one pixel in, inside the border.
-    EXPECT_EQ(graphics().progname.mapTo(&graphics(), QPoint(0, 0)), QPoint(11, 48));
 }
 
 }  // namespace

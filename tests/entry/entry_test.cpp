@@ -1,0 +1,146 @@
+#include <QElapsedTimer>
+#include <QTest>
+#include <ctime>
+
+#include "app/status.h"
+#include "support/fakes.h"
+#include "support/listing_rows.h"
+#include "support/marlo_fixture.h"
+#include "support/scripted_dispatch.h"
+
+using namespace variables;
+
+namespace {
+
+class EntryTest : public MarloTest {
+  protected:
+    void SetUp() override {
+        MarloTest::SetUp();
+        startMarlo();
+    }
+};
+
+// Each key is a click on its button while the keypad is the active window: an accepted press
+// empties an earlier verdict but leaves the floor, Delete clears the program (an empty one too)
+// and resets the floor, and Enter runs it. In a name box the same keys only type.
+TEST_F(EntryTest, EachKeyPressesItsButtonWhileTheKeypadIsActive) {
+    ScriptedDispatch dispatch;
+    UsingFake<platform::EventDispatch> fake(dispatch);
+    QApplication::setActiveWindow(&buttons());
+    ASSERT_EQ(QApplication::activeWindow(), &buttons());
+    const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_P};
+    const std::vector<QString> words = {"forwards", "backwards", "left", "right", "pause"};
+    xpos = 3;
+    for (int i = 0; i < 5; ++i) {
+        showStatus("missed!");
+        saved = True;
+        QTest::keyClick(&buttons(), keys[i]);
+        EXPECT_EQ(
+            std::tuple(prog, listedWords(), saved, currentStatus(), xpos),
+            std::tuple(QString("FBLRP").left(i + 1),
+                       std::vector(words.begin(), words.begin() + i + 1), False, QString(), 3));
+    }
+    for (int time = 0; time < 2; ++time) {
+        saved = False;
+        showStatus("finished");
+        QTest::keyClick(&buttons(), Qt::Key_Delete);
+        EXPECT_EQ(std::tuple(prog, listedWords(), saved, currentStatus(), xpos),
+                  std::tuple(QString(), std::vector<QString>(), True, QString(), 8));
+    }
+    QTest::keyClick(&buttons(), Qt::Key_Return);
+    EXPECT_EQ(std::pair(currentStatus(), dispatch.ticks), std::pair(QString("finished"), 8));
+    QApplication::setActiveWindow(&graphics());
+    graphics().progname.setFocus();
+    for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Return, Qt::Key_Delete, Qt::Key_P})
+        QTest::keyClick(&graphics().progname, key);
+    EXPECT_EQ(prog, "");
+    EXPECT_EQ(dispatch.ticks, 8);
+    EXPECT_TRUE(programname.endsWith('p', Qt::CaseInsensitive));
+}
+
+// A refused press still counts as a change; a longer program from a file is never lengthened.
+TEST_F(EntryTest, ThreeHundredLettersFitAndTheNextPressOnlySaysProgramFull) {
+    for (int i = 0; i < 299; ++i) buttons().forwards.click();
+    buttons().LeftTurn.click();
+    EXPECT_EQ(std::pair(prog, currentStatus()), std::pair(QString(299, 'F') + 'L', QString()));
+    saved = True;
+    buttons().RightTurn.click();
+    EXPECT_EQ(std::tuple(prog.size(), currentStatus(), saved, listedWords().back()),
+              std::tuple(300, "program full", False, "left"));
+    prog = QString(400, 'F');
+    buttons().pause.click();
+    EXPECT_EQ(prog.size(), 400);
+}
+
+// With the real event loop: eight 100 ms ticks, and the process sleeps while it waits. A busy
+// loop would burn a whole core; returning a tick early would end before 0.7 s.
+TEST_F(EntryTest, RealDelaySleepsBetweenTicks) {
+    QElapsedTimer clock;
+    const std::clock_t cpuBefore = std::clock();
+    clock.start();
+    buttons().delay();
+    const double wall = clock.nsecsElapsed() / 1e9;
+    const double cpu = static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    std::printf("delay: %.3f s wall, %.3f s CPU\n", wall, cpu);
+    EXPECT_GE(wall, 0.7);
+    EXPECT_LT(wall, 1.5);        // generous: a loaded CI machine may deliver ticks late
+    EXPECT_LT(cpu / wall, 0.5);  // a busy loop would take the whole core
+}
+
+// A box 560 x (n + 1.5) twips high has listrows n. Letters from files list by name or, for a
+// lower-case "p", as spaces only; a box too low for one row (listrows 0) still shows the newest,
+// and at listrows -1 nothing. The indent is the box's width over 480, halves rounded to even.
+TEST_F(EntryTest, ListingShowsWhatFitsEndingWithTheNewestCommand) {
+    const std::vector<QString> all = {"forwards", "backwards", "left", "right",
+                                      "pen up",   "pen down",  ""};
+    const struct {
+        double height;
+        const char* letters;
+        std::vector<QString> words;
+        int spaces;
+        double width = 11.4 * 480;
+    } cases[] = {{560 * 9.5, "FBLRUDp", all, 11},
+                 {560 * 6.5, "FFFFFFFBLRUDp", {all.begin() + 1, all.end()}, 11},
+                 {560 * 6.5, "", {}, 11},
+                 {600, "FBL", {"left"}, 11},
+                 {500, "FBL", {}, 11},
+                 {560 * 6.5, "F", {"forwards"}, 8, 8.03 * 480},
+                 {560 * 6.5, "F", {"forwards"}, 8, 8.5 * 480},
+                 {560 * 6.5, "F", {"forwards"}, 10, 9.5 * 480}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.letters << " in " << c.width << " x " << c.height);
+        program().ProgramText.twips.setHeight(c.height);
+        program().ProgramText.twips.setWidth(c.width);
+        prog = c.letters;
+        buttons().printprog();
+        EXPECT_EQ(listedWords(), c.words);
+        for (const ListingRow& row : listingRows()) EXPECT_EQ(row.spaces, c.spaces);
+    }
+}
+
+// Only the current step's word is emphasised; a program as long as listrows gets a row of
+// spaces below it during a run.
+TEST_F(EntryTest, DuringARunTheListingFollowsTheCurrentStep) {
+    program().ProgramText.twips.setHeight(560 * 6.5);  // listrows 5
+    const struct {
+        int length, step, first, last;
+    } steps[] = {{12, 1, 1, 6}, {12, 5, 1, 6},   {12, 6, 1, 6},
+                 {12, 7, 2, 7}, {12, 12, 7, 12}, {5, 1, 1, 6}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << s.step << " of " << s.length);
+        prog = QString(s.length, 'F');
+        buttons().doprintprog(s.step);
+        EXPECT_EQ(std::pair(buttons().firstline, buttons().lastline), std::pair(s.first, s.last));
+        const std::vector<ListingRow> rows = listingRows();
+        ASSERT_EQ(rows.size(), static_cast<size_t>(s.last - s.first + 1));
+        for (int line = s.first; line <= s.last; ++line) {
+            const ListingRow& row = rows[line - s.first];
+            EXPECT_EQ(row.word, line <= s.length ? "forwards" : "") << line;
+            EXPECT_EQ(row.wordEmphasised, line == s.step) << line;
+            EXPECT_TRUE(row.spacesPlain && row.spaces > 0) << line;
+        }
+        EXPECT_FALSE(program().ProgramText.surface().font().bold);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,202 @@
+#include "app/status.h"
+#include "platform/resources.h"
+#include "platform/screen.h"
+#include "simulation/Module2.h"
+#include "support/fakes.h"
+#include "support/listing_rows.h"
+#include "support/marlo_fixture.h"
+#include "support/scripted_dispatch.h"
+
+using namespace variables;
+using namespace Module2;
+
+namespace {
+
+// What a pupil can see of the robot: column, row, heading, crashed, running, status, beeps.
+using Seen = std::tuple<int, int, int, bool, bool, QString, int>;
+
+class RobotTest : public MarloTest {
+  protected:
+    void SetUp() override {
+        MarloTest::SetUp();
+        startMarlo();
+    }
+    // Mid-run on a square, with no crash, status or beep yet.
+    void put(int column, int row, int towards) {
+        std::tie(xpos, ypos, heading, crashed, running) =
+            std::tuple(column, row, towards, False, True);
+        showStatus("");
+        beeper.beeps = 0;
+    }
+    void obey(const QString& letter) {
+        docommand(letter);
+        checkcrash();
+    }
+    Seen seen() const {
+        return Seen(xpos, ypos, heading, crashed == True, running == True, currentStatus(),
+                    beeper.beeps);
+    }
+    void run(const QString& program) {
+        prog = program;
+        buttons().go.click();
+    }
+    static std::vector<platform::Line> trail() {
+        std::vector<platform::Line> lines;
+        for (const platform::Command& command : graphics().surface().commands())
+            if (const auto* line = std::get_if<platform::Line>(&command))
+                if (line->pen.colour == QColor(0, 0, 255)) lines.push_back(*line);
+        return lines;
+    }
+    static QImage robotPicture() {
+        return std::get<platform::PictureAt>(graphics().P2.surface().commands().back())
+            .picture.normal;
+    }
+
+    ScriptedDispatch dispatch;
+    UsingFake<platform::EventDispatch> fakeDispatch{dispatch};
+    RecordingBeeper beeper;
+    UsingFake<platform::Beeper> fakeBeeper{beeper};
+};
+
+// Columns are whole cells less half a cell; with an even count home is right of the middle.
+TEST_F(RobotTest, WorkedExampleFloorAndItsColumns) {
+    EXPECT_EQ(std::pair(columncount(), rowcount()), std::pair(16, 15));
+    EXPECT_EQ(std::pair(centrex(8), centrey(7)), std::pair(5122.5, 5792.5));
+    EXPECT_EQ(seen(), (Seen{8, 7, 1, false, false, "", 0}));
+    for (const auto& [cells, columns, home] : {std::tuple{10.4, 9, 4}, {10.6, 10, 5}}) {
+        graphics().twips.setWidth(cells * cellsize);
+        EXPECT_EQ(std::pair(columncount(), homecolumn()), std::pair(columns, home));
+    }
+}
+
+// From home, facing the edge, the last step onto it is safe and the next crashes back onto it.
+TEST_F(RobotTest, EachHeadingReachesTheEdgeAndCrashesOffItForwardsAndBackwards) {
+    const struct {
+        int heading;
+        const char* letter;
+        int column, row;
+    } steps[] = {{1, "F", 8, 0}, {2, "F", 15, 7}, {3, "F", 8, 14}, {4, "F", 0, 7},
+                 {3, "B", 8, 0}, {4, "B", 15, 7}, {1, "B", 8, 14}, {2, "B", 0, 7}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(testing::Message() << s.letter << " heading " << s.heading);
+        put(8, 7, s.heading);
+        for (int i = std::abs(s.column - 8) + std::abs(s.row - 7); i > 0; --i) obey(s.letter);
+        EXPECT_EQ(seen(), (Seen{s.column, s.row, s.heading, false, true, "", 0}));
+        obey(s.letter);
+        EXPECT_EQ(seen(), (Seen{s.column, s.row, s.heading, true, false, "crashed!", 1}));
+    }
+}
+
+// On the corner square, so a letter that moved the robot would crash it.
+TEST_F(RobotTest, TurnsWrapAndOtherLettersChangeNothing) {
+    const struct {
+        int from;
+        const char* letter;
+        int to;
+    } cases[] = {{1, "L", 4}, {4, "R", 1}, {2, "L", 1}, {3, "R", 4}, {1, "P", 1},
+                 {1, "U", 1}, {1, "D", 1}, {1, "f", 1}, {4, "l", 4}, {1, "", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.letter);
+        put(0, 0, c.from);
+        obey(c.letter);
+        EXPECT_EQ(seen(), (Seen{0, 0, c.to, false, true, "", 0}));
+    }
+}
+
+// Unequal twips per pixel catch an x and y mix-up in the offsets from the square's centre; the
+// worked example at 15 x 15 is in the layout tests.
+TEST_F(RobotTest, SpriteIsCentredOnItsSquareAndSharpOnHighDensityScreens) {
+    platform::useFixedScreen(1024, 768, 15, 12);
+    drawrobot();
+    EXPECT_EQ(graphics().P2.twips.left(), 4860);
+    EXPECT_EQ(graphics().P2.twips.top(), 5792.5 - 17.5 * 12);
+    for (int id = 108; id <= 111; ++id)
+        EXPECT_EQ(platform::bitmap(id).forPixelRatio(2).size(), QSize(70, 70)) << id;
+}
+
+// Each step waits first, and the run once more before its verdict. A button pressed during a
+// wait stops the run after it, changing nothing else; in the last wait the verdict replaces
+// "stopped!". The same run a second time ends the same.
+TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
+    const QPoint none(-1, -1);
+    const struct {
+        const char* program;
+        QPoint target;
+        QPushButton* press;  // during the last wait
+        int waits;
+        Seen end;
+    } runs[] = {{"FFF", none, nullptr, 4, {8, 4, 1, false, false, "finished", 1}},
+                {"LF", none, nullptr, 3, {7, 7, 4, false, false, "finished", 1}},
+                {"RF", none, nullptr, 3, {9, 7, 2, false, false, "finished", 1}},
+                {"FRFFRB", none, nullptr, 7, {10, 5, 3, false, false, "finished", 1}},
+                {"", none, nullptr, 1, {8, 7, 1, false, false, "finished", 1}},
+                {"", {8, 7}, nullptr, 1, {8, 7, 1, false, false, "well done!", 1}},
+                {"FF", {8, 5}, nullptr, 3, {8, 5, 1, false, false, "well done!", 1}},
+                {"FF", {9, 5}, nullptr, 3, {8, 5, 1, false, false, "missed!", 0}},
+                {"FFF", none, &buttons().go, 2, {8, 6, 1, false, false, "stopped!", 0}},
+                {"FFF", none, &buttons().forwards, 2, {8, 6, 1, false, false, "stopped!", 0}},
+                {"FFF", none, &buttons().clear, 2, {8, 6, 1, false, false, "stopped!", 0}},
+                {"FFF", none, &graphics().aim, 2, {8, 6, 1, false, false, "stopped!", 0}},
+                {"FFF", none, &buttons().pause, 4, {8, 4, 1, false, false, "finished", 1}}};
+    for (const auto& r : runs) {
+        SCOPED_TRACE(testing::Message() << r.program << " " << std::get<5>(r.end).toStdString());
+        std::tie(targetx, targety) = std::pair(r.target.x(), r.target.y());
+        graphics().target.setVisible(r.target != none);
+        saved = True;
+        for (int time = 0; time < 2; ++time) {
+            dispatch = ScriptedDispatch{};
+            beeper.beeps = 0;
+            QString inLastWait;
+            dispatch.atTick(ScriptedDispatch::waitBefore(r.waits) + 3, [&] {
+                if (r.press != nullptr) r.press->click();
+                inLastWait = currentStatus();
+            });
+            run(r.program);
+            EXPECT_EQ(seen(), r.end);
+            EXPECT_EQ(inLastWait, r.press != nullptr ? "stopped!" : "running");
+            EXPECT_EQ(dispatch.ticks, 8 * r.waits);
+            EXPECT_EQ(trail().size(), static_cast<size_t>(r.waits - 1));
+            EXPECT_TRUE(std::ranges::none_of(listingRows(), &ListingRow::wordEmphasised));
+            EXPECT_EQ(robotPicture(), platform::bitmap(107 + std::get<2>(r.end)).normal);
+            EXPECT_EQ(graphics().P2.twips.left() + 262.5, centrex(std::get<0>(r.end)));
+            EXPECT_EQ(graphics().P2.twips.top() + 262.5, centrey(std::get<1>(r.end)));
+            EXPECT_EQ(graphics().target.isHidden(), r.target == none);
+            EXPECT_EQ(std::pair(prog, saved), std::pair(QString(r.program), True));
+        }
+    }
+}
+
+TEST_F(RobotTest, ThreeForwardsDrawUpwardsEmphasisingEachStep) {
+    std::vector<ListingRow> inThirdWait;
+    dispatch.atTick(ScriptedDispatch::waitBefore(3) + 1, [&] { inThirdWait = listingRows(); });
+    run("FFF");
+    ASSERT_EQ(inThirdWait.size(), 3u);
+    EXPECT_TRUE(!inThirdWait[0].wordEmphasised && inThirdWait[1].wordEmphasised &&
+                !inThirdWait[2].wordEmphasised);
+    const std::vector<platform::Line> segments = trail();
+    ASSERT_EQ(segments.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(segments[i].from, QPointF(centrex(8), centrey(6 - i)));
+        EXPECT_EQ(segments[i].to, QPointF(centrex(8), centrey(7 - i)));
+        EXPECT_EQ(segments[i].pen.widthPixels, 5);
+    }
+}
+
+// Two columns: home is the last one, so right then forwards leaves the floor at step 2. Only
+// resetting the floor wipes the trail and the status and sends the robot home.
+TEST_F(RobotTest, CrashEndsTheRunAtOnceWithoutAVerdict) {
+    graphics().twips.setWidth(3 * cellsize);
+    ASSERT_EQ(columncount(), 2);
+    run("RFFF");
+    EXPECT_EQ(seen(), (Seen{1, 7, 2, true, false, "crashed!", 1}));
+    EXPECT_EQ(dispatch.ticks, 2 * 8);  // steps 3 and 4 pass without waiting
+    EXPECT_EQ(trail().size(), 2u);
+    EXPECT_TRUE(std::ranges::none_of(listingRows(), &ListingRow::wordEmphasised));
+    xpos = 0;
+    resetfloor();
+    EXPECT_TRUE(trail().empty());
+    EXPECT_EQ(seen(), (Seen{1, 7, 1, false, false, "", 1}));
+    EXPECT_EQ(robotPicture(), platform::bitmap(108).normal);
+}
+
+}  // namespace
