@@ -38,9 +38,8 @@ TEST_F(TargetTest, MarkerSitsCentredOnASquareThatIsNeverTheRobots) {
 
     graphics().target_Click();
     EXPECT_TRUE(graphics().target.isHidden());
-}
 
-TEST_F(TargetTest, HomeSquareCanBeDrawnOnceTheRobotHasMoved) {
+    // Once the robot has moved, its home square may be drawn.
     xpos = 0;
     ypos = 0;
     bool home = false;
