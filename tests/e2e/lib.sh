@@ -5,10 +5,13 @@ set -euo pipefail
 
 E2E_FONT=/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf
 
-# Re-runs the calling script inside a fresh Xvfb, once.
+# Re-runs the calling script inside a fresh Xvfb, once. The search for a free display starts
+# at a random number: an X server that the check before this one is still closing may hold
+# the first free-looking one.
 e2e_in_xvfb() {
     if [[ -z "${INSIDE_XVFB:-}" ]]; then
-        INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
+        INSIDE_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) \
+            -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
     fi
     unset QT_QPA_PLATFORM
     render_words
@@ -26,7 +29,8 @@ declare -A E2E_AT=(
 visible_windows() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$MARLO_PID" 2>/dev/null); do
-        xwininfo -id "$id" | awk '/-geometry/ {print $2}'
+        xwininfo -id "$id" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+            /Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h "+" x "+" y}'
     done
 }
 

@@ -9,7 +9,7 @@ marlo=$1
 out=$(realpath -m "$2")
 
 if [[ -z "${INSIDE_XVFB:-}" ]]; then
-    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
+    INSIDE_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
 fi
 
 rm -rf "$out"

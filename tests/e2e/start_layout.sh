@@ -3,30 +3,16 @@
 # tile the screen where the layout puts them and that the floor and robot are on screen, and
 # keeps a screenshot to look at.
 # Usage: start_layout.sh path/to/marlo output-folder
-set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_in_xvfb "$@"
 marlo=$1
 out=$2
 mkdir -p "$out"
+trap marlo_stop EXIT
 
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
-fi
-
-unset QT_QPA_PLATFORM
-"$marlo" >"$out/marlo.log" 2>&1 &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-windows() {
-    xwininfo -root -children | { grep '("marlo"' || true; } |
-        grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | sort || true
-}
-for _ in $(seq 150); do
-    [[ $(windows | wc -l) -ge 3 ]] && break
-    sleep 0.2
-done
-sleep 0.5
-found=$(windows | tr '\n' ' ')
+marlo_start "$marlo" "$out"
+sleep 0.2
+found=$(visible_windows | sort | tr '\n' ' ')
 expected=$(printf '%s\n' 366x372+658+0 366x396+658+372 658x768+0+0 | sort | tr '\n' ' ')
 import -window root "$out/start.png"
 echo "windows: $found"
