@@ -1,4 +1,3 @@
-#include <QShortcut>
 #include <utility>
 
 #include "app/status.h"

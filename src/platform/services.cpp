@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -17,10 +18,6 @@
 #include <random>
 
 #include "platform/surface.h"
-
-#ifdef MARLO_HAVE_CUPS
-#include <cups/cups.h>
-#endif
 
 namespace platform {
 
@@ -138,13 +135,22 @@ class PdfJob final : public PrintJob {
     QString path_;
 };
 
-#ifdef MARLO_HAVE_CUPS
+// CUPS's own call for a job, found when the first job is sent: linked in, libcups would bring
+// some twenty libraries into every start-up. Qt's printing needs libcups, so it is there.
+using CupsPrintFile = int (*)(const char* printer, const char* file, const char* title,
+                              int optionCount, void* options);
+CupsPrintFile cupsPrintFile() {
+    static const auto function = reinterpret_cast<CupsPrintFile>(
+        QLibrary::resolve(QStringLiteral("cups"), 2, "cupsPrintFile"));
+    return function;
+}
+
 // Qt's own CUPS back end does not say when CUPS refuses a job, so the page is made as a PDF
 // on the printer's paper and at its resolution, and handed to CUPS here, where the answer
 // can be read.
-class CupsJob final : public PrintJob {
+class PrinterJob final : public PrintJob {
   public:
-    explicit CupsJob(const QString& name)
+    explicit PrinterJob(const QString& name)
         : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution),
           name_(name),
           file_(QDir::tempPath() + QStringLiteral("/marlo-XXXXXX.pdf")) {
@@ -159,12 +165,12 @@ class CupsJob final : public PrintJob {
     }
     const QPaintDevice& device() const override { return printer_; }
     bool print(const Surface& pages) override {
-        if (file_.fileName().isEmpty() || !paintPages(printer_, pages) ||
+        const CupsPrintFile send = cupsPrintFile();
+        if (send == nullptr || file_.fileName().isEmpty() || !paintPages(printer_, pages) ||
             !written(file_.fileName()))
             return false;
-        return cupsPrintFile(name_.toLocal8Bit().constData(),
-                             QFile::encodeName(file_.fileName()).constData(), "MARLO", 0,
-                             nullptr) != 0;
+        return send(name_.toLocal8Bit().constData(),
+                    QFile::encodeName(file_.fileName()).constData(), "MARLO", 0, nullptr) != 0;
     }
 
   private:
@@ -172,21 +178,6 @@ class CupsJob final : public PrintJob {
     QString name_;
     QTemporaryFile file_;
 };
-using PrinterJob = CupsJob;
-#else
-// Without libcups at build time, Qt sends the job and a refusal goes unnoticed.
-class NativeJob final : public PrintJob {
-  public:
-    explicit NativeJob(const QString& name)
-        : printer_(QPrinterInfo::printerInfo(name), QPrinter::HighResolution) {}
-    const QPaintDevice& device() const override { return printer_; }
-    bool print(const Surface& pages) override { return paintPages(printer_, pages); }
-
-  private:
-    QPrinter printer_;
-};
-using PrinterJob = NativeJob;
-#endif
 
 class CupsPrinters final : public Printers {
   public:
