@@ -1,14 +1,32 @@
 #include "platform/resources.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
 #include <QTextStream>
 
 namespace platform {
 
-const QImage& Picture::forPixelRatio(double ratio) const {
-    return ratio > 1.0 && !doubled.isNull() ? doubled : normal;
+namespace {
+
+// Twin pictures, decoded on first use; a null image where there is none.
+QImage twin(int id) {
+    static QHash<int, QImage> cache;
+    const auto found = cache.constFind(id);
+    if (found != cache.constEnd()) return *found;
+    QImage image(QStringLiteral(":/bitmaps/%1@2x.png").arg(id));
+    if (!image.isNull()) image.setDevicePixelRatio(2.0);
+    cache.insert(id, image);
+    return image;
+}
+
+}  // namespace
+
+QImage Picture::forPixelRatio(double ratio) const {
+    if (ratio <= 1.0) return normal;
+    const QImage sharper = twin(id);
+    return sharper.isNull() ? normal : sharper;
 }
 
 Picture bitmap(int id) {
@@ -16,18 +34,15 @@ Picture bitmap(int id) {
     static QHash<int, Picture> cache;
     const auto found = cache.constFind(id);
     if (found != cache.constEnd()) return *found;
-    Picture picture;
-    const QString base = QStringLiteral(":/bitmaps/%1").arg(id);
-    picture.normal.load(base + QStringLiteral(".png"));
-    picture.doubled.load(base + QStringLiteral("@2x.png"));
-    if (!picture.doubled.isNull()) picture.doubled.setDevicePixelRatio(2.0);
+    const Picture picture{QImage(QStringLiteral(":/bitmaps/%1.png").arg(id)), id};
     cache.insert(id, picture);
     return picture;
 }
 
 QIcon icon(const Picture& picture) {
     QIcon result(QPixmap::fromImage(picture.normal));
-    if (!picture.doubled.isNull()) result.addPixmap(QPixmap::fromImage(picture.doubled));
+    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0)
+        result.addPixmap(QPixmap::fromImage(picture.forPixelRatio(2.0)));
     return result;
 }
 
