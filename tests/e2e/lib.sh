@@ -17,6 +17,25 @@ e2e_in_xvfb() {
     render_words
 }
 
+# Starts a check: runs it inside its own Xvfb, sets `marlo` and an emptied output folder `out`,
+# and stops MARLO when the check ends.
+e2e_begin() {
+    e2e_in_xvfb "$@"
+    marlo=$1
+    out=$(realpath -m "$2")
+    rm -rf "$out"
+    mkdir -p "$out"
+    trap marlo_stop EXIT
+}
+
+# Ends a check as failed, with MARLO's output and the last screenshot of the status kept.
+fail() {
+    echo "FAIL: $*" >&2
+    cat "$out/marlo.log" >&2 2>/dev/null || true
+    cp "$out/status.png" "$out/failed.png" 2>/dev/null || true
+    exit 1
+}
+
 # Screen centres of the keypad buttons, the main window's buttons and the exit button.
 declare -A E2E_AT=(
     [forwards]="843 445" [LeftTurn]="731 557" [pause]="843 557" [RightTurn]="955 557"

@@ -3,15 +3,9 @@
 # words are checked as text, and its first page is kept as a picture to look at.
 # Usage: print_report.sh path/to/marlo output-folder
 source "$(dirname "$0")/lib.sh"
-e2e_in_xvfb "$@"
-marlo=$1
-out=$(realpath -m "$2")
-rm -rf "$out"
-mkdir -p "$out"
-trap marlo_stop EXIT
+e2e_begin "$@"
 # No CUPS server to ask, so no default printer, whatever this machine has.
 export CUPS_SERVER=$out/no-cups.sock
-fail() { echo "FAIL: $*" >&2; cat "$out/marlo.log" >&2; exit 1; }
 
 marlo_start "$marlo" "$out"
 for button in forwards forwards RightTurn forwards; do press "$button"; done

@@ -5,13 +5,7 @@
 # program that drives onto the marker and "missed!" for one that does not.
 # Usage: pupil.sh path/to/marlo output-folder
 source "$(dirname "$0")/lib.sh"
-e2e_in_xvfb "$@"
-marlo=$1
-out=$2
-rm -rf "$out"
-mkdir -p "$out"
-trap marlo_stop EXIT
-fail() { echo "FAIL: $*" >&2; cp "$out/status.png" "$out/failed.png" 2>/dev/null || true; exit 1; }
+e2e_begin "$@"
 
 is_blue() { [[ $(pixel "$1" "$2" "$3") == "0,0,255" ]]; }
 # A 31-pixel square round a cell's centre shows the robot's white ground when it stands there.

@@ -5,17 +5,7 @@
 # the name boxes show it again. Screenshots stay in the output folder.
 # Usage: save_load.sh path/to/marlo output-folder
 source "$(dirname "$0")/lib.sh"
-e2e_in_xvfb "$@"
-marlo=$1
-out=$(realpath -m "$2")
-rm -rf "$out"
-mkdir -p "$out"
-trap marlo_stop EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    cat "$out/marlo.log" >&2 || true
-    exit 1
-}
+e2e_begin "$@"
 # Waits for the file dialogue, gives it the keyboard and types a file name into it.
 answer_dialogue() {
     local title=$1 name=$2 window=

@@ -4,11 +4,7 @@
 # that it has no engine.
 # Usage: spoken.sh path/to/marlo output-folder
 source "$(dirname "$0")/lib.sh"
-e2e_in_xvfb "$@"
-marlo=$1
-out=$2
-rm -rf "$out"
-mkdir -p "$out"
+e2e_begin "$@"
 # A speech-dispatcher that MARLO started for this HOME goes with it.
 cleanup() {
     marlo_stop
@@ -18,7 +14,6 @@ cleanup() {
     done
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; cat "$out/marlo.log" >&2; exit 1; }
 
 printf '#!/bin/sh\nexec "%s" --speak "$@"\n' "$(realpath "$marlo")" >"$out/marlo-spoken"
 chmod +x "$out/marlo-spoken"

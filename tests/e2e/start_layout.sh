@@ -4,11 +4,7 @@
 # that the floor and a two-word listing come back whole after a covering window.
 # Usage: start_layout.sh path/to/marlo output-folder
 source "$(dirname "$0")/lib.sh"
-e2e_in_xvfb "$@"
-marlo=$1
-out=$2
-mkdir -p "$out"
-trap marlo_stop EXIT
+e2e_begin "$@"
 
 marlo_start "$marlo" "$out"
 press forwards
