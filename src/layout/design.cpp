@@ -1,6 +1,7 @@
 #include "layout/design.h"
 
 #include <QApplication>
+#include <QPixmap>
 
 #include "platform/screen.h"
 
@@ -16,11 +17,11 @@ QColor windowText() {
 
 QIcon applicationIcon() {
     // The same pictures the desktop's hicolor theme gets, so the window matches its launcher.
+    // Decoded as the PNGs they are: QIcon::addFile first asks every image plugin whether it
+    // can read a file, which loads them all at start-up.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/marlo.png").arg(size),
-                     QSize(size, size));
-    }
+    for (const int size : {16, 32, 48, 64})
+        icon.addPixmap(QPixmap(QStringLiteral(":/icons/hicolor/%1x%1/apps/marlo.png").arg(size)));
     return icon;
 }
 

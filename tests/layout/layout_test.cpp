@@ -41,6 +41,8 @@ TEST_F(LayoutTest, WindowsOnA1024By768ScreenMatchTheWorkedExamples) {
                        &m.save.twips, &m.warnings.twips}),
               main);
     EXPECT_TRUE(k.isVisible() && p.isVisible() && m.isVisible());
+    EXPECT_EQ(m.windowIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
 // Keypad bottom right at its pixel size, listing above it, main window filling the rest, and
