@@ -47,7 +47,9 @@ int main(int argc, char* argv[]) {
     const bool speak = readCommandLine(argc, argv);
 
     platform::preferPlaceableWindows();
+    platform::ReadAhead readAhead;
     QApplication application(argc, argv);
+    readAhead.finish();
     platform::setSpokenMode(speak);
     graphics();
     const int result = QApplication::exec();
