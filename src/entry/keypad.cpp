@@ -69,12 +69,18 @@ void ButtonsWindow::clear_Click() {
 
 void ButtonsWindow::Timer1_Timer() {
     if (ticks > -1) --ticks;
+    if (ticks < 0)
+        Timer1.stop();
+    else if (Timer1.interval() != tickInterval)
+        Timer1.start(tickInterval);  // woken part-way through a tick: whole ticks from here
 }
 
 void ButtonsWindow::delay() {
     // Eight ticks: 0 still counts as waiting. Every window's events are handled meanwhile,
     // which is how a click stops a run; the dispatch sleeps until something happens.
     ticks = 7;
+    if (!Timer1.isActive())
+        Timer1.start(tickInterval - static_cast<int>(tickPhase.elapsed() % tickInterval));
     do {
         platform::seam<platform::EventDispatch>().dispatchEvents();
     } while (ticks >= 0);

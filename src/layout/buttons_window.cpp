@@ -80,12 +80,12 @@ ButtonsWindow::ButtonsWindow()
         focusRing.setVisible(onKeypad);
     });
 
-    // Ticks for the life of the window, from the moment it is created; precise, so a step of
-    // a run takes 0.7 to 0.8 seconds.
+    // Ticks from the moment the window is created; precise, so a step of a run takes 0.7 to
+    // 0.8 seconds.
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(100);
-    Timer1.start();
+    Timer1.start(tickInterval);
+    tickPhase.start();
 }
 
 ButtonsWindow::~ButtonsWindow() {

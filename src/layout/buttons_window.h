@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QTimer>
 #include <cstdint>
@@ -21,6 +22,7 @@ class ButtonsWindow : public platform::Window {
     platform::Control<platform::FlatButton> backwards;
     platform::Control<platform::FlatButton> go;
     QTimer Timer1;
+    static constexpr int tickInterval = 100;  // milliseconds
     // Drawn in the gap around the keypad button that has the keyboard focus: the pictures
     // fill the buttons' faces, so the mark goes around them.
     QFrame focusRing;
@@ -41,6 +43,10 @@ class ButtonsWindow : public platform::Window {
     void Timer1_Timer();
     void delay();
     std::int16_t ticks = 0;
+    // Started with Timer1. While `ticks` rests at -1 a tick changes nothing, so Timer1 sleeps
+    // and an idle MARLO wakes nobody; a wait wakes it in step with this clock, on the tick it
+    // would have had had it never slept.
+    QElapsedTimer tickPhase;
 
     // The run.
     void go_Click();

@@ -73,8 +73,10 @@ TEST_F(EntryTest, ThreeHundredLettersFitAndTheNextPressOnlySaysProgramFull) {
 }
 
 // With the real event loop: eight 100 ms ticks, and the process sleeps while it waits. A busy
-// loop would burn a whole core; returning a tick early would end before 0.7 s.
-TEST_F(EntryTest, RealDelaySleepsBetweenTicks) {
+// loop would burn a whole core; returning a tick early would end before 0.7 s. Between waits
+// the timer sleeps, and a wait wakes it on the tick it would have had: started just before a
+// tick, the wait lasts 0.71 s, where a timer restarted from scratch would take 0.8 s.
+TEST_F(EntryTest, RealDelaySleepsBetweenTicksAndKeepsTheTimersStep) {
     QElapsedTimer clock;
     const std::clock_t cpuBefore = std::clock();
     clock.start();
@@ -85,6 +87,18 @@ TEST_F(EntryTest, RealDelaySleepsBetweenTicks) {
     EXPECT_GE(wall, 0.7);
     EXPECT_LT(wall, 1.5);        // generous: a loaded CI machine may deliver ticks late
     EXPECT_LT(cpu / wall, 0.5);  // a busy loop would take the whole core
+    EXPECT_EQ(buttons().ticks, -1);
+    EXPECT_FALSE(buttons().Timer1.isActive());
+
+    QTest::qWait(250);
+    EXPECT_FALSE(buttons().Timer1.isActive());
+    while (buttons().tickPhase.elapsed() % 100 < 88) QTest::qWait(1);
+    clock.restart();
+    buttons().delay();
+    const double woken = clock.nsecsElapsed() / 1e9;
+    std::printf("delay woken 12 ms before a tick: %.3f s\n", woken);
+    EXPECT_GE(woken, 0.7);
+    EXPECT_LT(woken, 0.77);  // a restarted timer: 0.8 s at least
 }
 
 // A box 560 x (n + 1.5) twips high has listrows n. Letters from files list by name or, for a
