@@ -75,14 +75,12 @@ TEST_F(PrintTest, PathTargetHeaderAndListingOnALetterPageWithATwentyByTwelveFloo
         const char* word;
         size_t steps;
         QPointF end;
-    } cases[] = {
-        {"", 3, 3, nullptr, 0, {}},
-        {"FPF", 10, 4, "well done!", 3, {10, 4}},
-        {"FF", -1, 3, nullptr, 2, {10, 4}},
-        {"FFFFFFFRFF", 10, 0, "crashed!!", 7, {10, -1}},
-        {"RFFFFFFFFFFFFFFF", 19, 6, "crashed!!", 11, {20, 6}},
-        {"F", 3, 3, "missed", 1, {10, 5}},
-    };
+    } cases[] = {{"", 3, 3, nullptr, 0, {}},
+                 {"FPF", 10, 4, "well done!", 3, {10, 4}},
+                 {"FF", -1, 3, nullptr, 2, {10, 4}},
+                 {"FFFFFFFRFF", 10, 0, "crashed!!", 7, {10, -1}},
+                 {"RFFFFFFFFFFFFFFF", 19, 6, "crashed!!", 11, {20, 6}},
+                 {"F", 3, 3, "missed", 1, {10, 5}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prog.toStdString());
         print(c.prog, c.column, c.row);
@@ -131,12 +129,10 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
         const char* printer;
         bool refuse;
         const char* status;
-    } cases[] = {
-        {"classroom", false, "missed!"},
-        {nullptr, false, "saved as my program.pdf"},
-        {"classroom", true, "not printed"},
-        {nullptr, true, "not printed"},
-    };
+    } cases[] = {{"classroom", false, "missed!"},
+                 {nullptr, false, "saved as my program.pdf"},
+                 {"classroom", true, "not printed"},
+                 {nullptr, true, "not printed"}};
     // During a run it only stops it.
     running = True;
     print(QStringLiteral("FF"));
