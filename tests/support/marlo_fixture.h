@@ -19,3 +19,12 @@ class MarloTest : public testing::Test {
     void SetUp() override { resetVariables(); }
     void TearDown() override;
 };
+
+// The same, with MARLO started on the 1024 x 768 screen.
+class StartedMarloTest : public MarloTest {
+  protected:
+    void SetUp() override {
+        MarloTest::SetUp();
+        startMarlo();
+    }
+};
