@@ -81,10 +81,10 @@ TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
     }
 }
 
-// The real service on a machine with no engine to be found: one line on standard error at
-// start, then the run goes on silently.
 using SpeechEngine = MarloTest;
 
+// The real service on a machine with no engine to be found: one line on standard error at
+// start, then the run goes on silently.
 TEST_F(SpeechEngine, WithNoEngineMarloSaysSoOnceAndRunsSilently) {
     const QTemporaryDir noPlugins;
     const QStringList paths = QCoreApplication::libraryPaths();
