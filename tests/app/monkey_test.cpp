@@ -4,7 +4,6 @@
 #include <functional>
 #include <random>
 
-#include "app/status.h"
 #include "simulation/Module2.h"
 #include "support/fakes.h"
 #include "support/marlo_fixture.h"
@@ -17,123 +16,91 @@ namespace {
 // runs, with the event loop scripted so ten thousand events take seconds. After every event the
 // robot is on the floor, facing a real heading; a press during a run has not changed the
 // program; and outside a run `running` is false.
-class Monkey final : public platform::EventDispatch {
-  public:
-    explicit Monkey(unsigned seed) : random_(seed) {}
+class MonkeyTest : public MarloTest, public platform::EventDispatch {
+  protected:
+    static constexpr int budget = 10000;
+
+    void SetUp() override {
+        MarloTest::SetUp();
+        qputenv("HOME", home.path().toUtf8());
+        startMarlo();
+        ButtonsWindow& pad = buttons();
+        GraphicsWindow& main = graphics();
+        // The command buttons twice over, so programs grow long enough to be stopped; the file,
+        // print and leaving buttons' dialogues answered or cancelled by the fakes.
+        for (QPushButton* b : {&pad.forwards, &pad.backwards, &pad.LeftTurn, &pad.RightTurn,
+                               &pad.pause, &pad.forwards, &pad.LeftTurn, &pad.RightTurn, &pad.clear,
+                               &pad.go, &main.aim, &main.save, &main.load, &main.PrintButton,
+                               &program().ExitButton, &QueryExit().cancel, &QueryExit().anyway})
+            actions.push_back([this, b] {
+                dialogs.answer = pick(3) == 0 ? std::nullopt : std::optional(programFile());
+                questions.answer = pick(2) == 0;
+                b->click();
+            });
+        actions.push_back([] { graphics().target_Click(); });
+        for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_P,
+                                Qt::Key_Return, Qt::Key_Delete})
+            actions.push_back([this, k] { key(&buttons(), k); });
+        actions.push_back([this] {
+            graphics().progname.setFocus();
+            key(&graphics(), static_cast<Qt::Key>(Qt::Key_A + pick(26)));
+        });
+        actions.push_back([this] { key(&graphics(), Qt::Key_Backspace); });
+    }
 
     // Inside a run's wait: the timer ticks, and now and then the pupil does something.
     void dispatchEvents() override {
-        if (events_ < budget && pick(4) == 0) act();
+        if (events < budget && pick(4) == 0) act();
         buttons().Timer1_Timer();
     }
 
     void act() {
-        ++events_;
-        ++depth_;
+        ++events;
+        ++depth;
         const bool duringRun = running == True;
-        if (duringRun) ++duringRuns_;
+        duringRuns += duringRun;
         const QString before = prog;
-        actions()[pick(static_cast<int>(actions().size()))]();
-        if (duringRun) {
-            EXPECT_EQ(prog, before) << "event " << events_;
-        }
-        checkRobot();
-        --depth_;
-        if (depth_ == 0) {
-            EXPECT_EQ(running, False) << "event " << events_;
-        }
+        actions[pick(static_cast<int>(actions.size()))]();
+        EXPECT_EQ(prog, duringRun ? before : prog) << "event " << events;
+        const int columns = Module2::columncount(), rows = Module2::rowcount();
+        ASSERT_TRUE((columns == 0 || (xpos >= 0 && xpos < columns)) &&
+                    (rows == 0 || (ypos >= 0 && ypos < rows)) && heading >= 1 && heading <= 4)
+            << "event " << events << ": " << xpos << "," << ypos << " heading " << heading;
+        EXPECT_TRUE(--depth > 0 || running == False) << "event " << events;
     }
 
-    int events() const { return events_; }
-    int duringRuns() const { return duringRuns_; }
-    static constexpr int budget = 10000;
-
-    ScriptedFileDialogs dialogs;
-    ScriptedQuestions questions;
-    QString programFile;
-
-  private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-
-    void checkRobot() {
-        if (Module2::columncount() > 0) {
-            ASSERT_GE(xpos, 0);
-            ASSERT_LT(xpos, Module2::columncount());
-        }
-        if (Module2::rowcount() > 0) {
-            ASSERT_GE(ypos, 0);
-            ASSERT_LT(ypos, Module2::rowcount());
-        }
-        ASSERT_GE(heading, 1);
-        ASSERT_LE(heading, 4);
-    }
-
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(randomHands); }
     void key(QWidget* window, Qt::Key k) {
         QApplication::setActiveWindow(window);
         QTest::keyClick(window, k);
     }
+    QString programFile() const { return home.filePath(QStringLiteral("monkey.mlo")); }
 
-    std::vector<std::function<void()>>& actions() {
-        static std::vector<std::function<void()>> all;
-        if (!all.empty()) return all;
-        ButtonsWindow& pad = buttons();
-        GraphicsWindow& main = graphics();
-        for (QPushButton* b : std::initializer_list<QPushButton*>{
-                 &pad.forwards, &pad.backwards, &pad.LeftTurn, &pad.RightTurn, &pad.pause,
-                 &pad.forwards, &pad.LeftTurn, &pad.RightTurn, &pad.clear, &pad.go, &main.aim})
-            all.push_back([b] { b->click(); });
-        all.push_back([] { graphics().target_Click(); });
-        for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_P,
-                                Qt::Key_Return, Qt::Key_Delete})
-            all.push_back([this, k] { key(&buttons(), k); });
-        all.push_back([this] {
-            graphics().progname.setFocus();
-            key(&graphics(), static_cast<Qt::Key>(Qt::Key_A + pick(26)));
-        });
-        all.push_back([this] { key(&graphics(), Qt::Key_Backspace); });
-        // Files, printing and leaving, their dialogues answered or cancelled by the fakes.
-        for (QPushButton* b : std::initializer_list<QPushButton*>{
-                 &main.save, &main.load, &main.PrintButton, &program().ExitButton,
-                 &QueryExit().cancel, &QueryExit().anyway})
-            all.push_back([this, b] {
-                dialogs.answer = pick(3) == 0 ? std::nullopt : std::optional(programFile);
-                questions.answer = pick(2) == 0;
-                b->click();
-            });
-        return all;
-    }
-
-    std::mt19937 random_;
-    int events_ = 0;
-    int duringRuns_ = 0;
-    int depth_ = 0;
+    QTemporaryDir home;
+    std::mt19937 randomHands{20261206};
+    std::vector<std::function<void()>> actions;
+    int events = 0, duringRuns = 0, depth = 0;
+    ScriptedFileDialogs dialogs;
+    ScriptedQuestions questions;
+    RecordingProcessEnd ending;
+    FakePrinters printers;
+    RecordingBeeper beeper;
+    SeededRandom random;
+    UsingFake<platform::FileDialogs> usingDialogs{dialogs};
+    UsingFake<platform::Questions> usingQuestions{questions};
+    UsingFake<platform::ProcessEnd> usingEnding{ending};
+    UsingFake<platform::Printers> usingPrinters{printers};
+    UsingFake<platform::EventDispatch> usingDispatch{*this};
+    UsingFake<platform::Beeper> usingBeeper{beeper};
+    UsingFake<platform::RandomSource> usingRandom{random};
 };
 
-class MonkeyTest : public MarloTest {};
-
 TEST_F(MonkeyTest, TenThousandRandomPressesKeepTheRobotAndProgramSound) {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    startMarlo();
-    Monkey monkey(20261206);
-    monkey.programFile = home.filePath(QStringLiteral("monkey.mlo"));
-    UsingFake<platform::FileDialogs> dialogs(monkey.dialogs);
-    UsingFake<platform::Questions> questions(monkey.questions);
-    RecordingProcessEnd ending;
-    UsingFake<platform::ProcessEnd> usingEnding(ending);
-    FakePrinters printers;
-    UsingFake<platform::Printers> usingPrinters(printers);
-    UsingFake<platform::EventDispatch> dispatch(monkey);
-    RecordingBeeper beeper;
-    UsingFake<platform::Beeper> quiet(beeper);
-    SeededRandom random;
-    UsingFake<platform::RandomSource> seeded(random);
-    while (monkey.events() < Monkey::budget && !HasFatalFailure()) monkey.act();
-    EXPECT_EQ(monkey.events(), Monkey::budget);
-    EXPECT_GT(monkey.duringRuns(), Monkey::budget / 20);
+    while (events < budget && !HasFatalFailure()) act();
+    EXPECT_GT(duringRuns, budget / 20);
     EXPECT_GT(beeper.beeps, 0);  // runs did finish or crash
     EXPECT_GT(ending.ends, 0);   // and the pupil left, more than once
-    EXPECT_TRUE(QFile::exists(monkey.programFile));
+    EXPECT_TRUE(QFile::exists(programFile()));
 }
 
 }  // namespace

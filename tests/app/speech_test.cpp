@@ -33,42 +33,46 @@ class SpeechTest : public MarloTest {
     UsingFake<platform::Speech> fakeSpeech{speech};
 };
 
-// Each step is spoken as the listing emphasises it: before the next wait begins.
-TEST_F(SpeechTest, PressesThenARunSpeakEachWordTheStartEachStepAndTheEnd) {
+// Each step is spoken as the listing emphasises it: before the next wait begins. Spoken mode
+// off, nothing is said.
+TEST_F(SpeechTest, KeypadPressesAndARunSpeakEachWordTheStartEachStepAndTheEnd) {
     std::vector<std::size_t> saidByStep;
     for (int step = 1; step <= 3; ++step)
         dispatch.atTick(ScriptedDispatch::waitBefore(step + 1),
                         [&] { saidByStep.push_back(speech.said.size()); });
     typeAndRun("FLF");
+    buttons().clear.click();
+    prog = QString(300, 'F');
+    buttons().LeftTurn.click();
     EXPECT_EQ(speech.said, (Words{"forwards", "left", "forwards", "running", "forwards", "left",
-                                  "forwards", "finished"}));
+                                  "forwards", "finished", "memory clear", "program full"}));
     EXPECT_EQ(saidByStep, (std::vector<std::size_t>{5, 6, 7}));
+
+    speech.said.clear();
+    platform::setSpokenMode(false);
+    typeAndRun("FLF");
+    buttons().clear.click();
+    EXPECT_TRUE(speech.said.empty());
 }
 
-TEST_F(SpeechTest, APressDuringARunSpeaksOnlyStopped) {
-    dispatch.atTick(ScriptedDispatch::waitBefore(2) + 3, [] { buttons().forwards.click(); });
-    prog = "FFF";
-    buttons().go.click();
-    EXPECT_EQ(speech.said, (Words{"running", "forwards", "stopped!"}));
-}
-
+// Pen letters, which only files hold, are spoken as words; a press during a run speaks only
+// "stopped!". On a floor three cells wide home is the last
+// column, so turning right and going forwards leaves the floor.
 TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
     const struct {
-        const char* name;
         QString program;
-        std::function<void()> before;
+        int pressAt, cells;
         Words said;
     } runs[] = {
-        {"pen letters from a file", "UD", [] {}, {"running", "pen up", "pen down", "finished"}},
-        // Home is the last column, so turning right and going forwards leaves the floor.
-        {"crash",
-         "RFFF",
-         [] { graphics().twips.setWidth(3 * cellsize); },
-         {"running", "right", "forwards", "crashed!"}},
+        {"UD", -1, 0, {"running", "pen up", "pen down", "finished"}},
+        {"FFF", ScriptedDispatch::waitBefore(2) + 3, 0, {"running", "forwards", "stopped!"}},
+        {"RFFF", -1, 3, {"running", "right", "forwards", "crashed!"}},
     };
     for (const auto& r : runs) {
-        SCOPED_TRACE(r.name);
-        r.before();
+        SCOPED_TRACE(r.program.toStdString());
+        dispatch = ScriptedDispatch{};
+        if (r.pressAt >= 0) dispatch.atTick(r.pressAt, [] { buttons().forwards.click(); });
+        if (r.cells > 0) graphics().twips.setWidth(r.cells * cellsize);
         speech.said.clear();
         prog = r.program;
         buttons().go.click();
@@ -77,29 +81,14 @@ TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
     }
 }
 
-TEST_F(SpeechTest, ClearAndAFullProgramAreSpokenAndNothingWithoutSpokenMode) {
-    buttons().forwards.click();
-    buttons().clear.click();
-    prog = QString(300, 'F');
-    buttons().LeftTurn.click();
-    EXPECT_EQ(speech.said, (Words{"forwards", "memory clear", "program full"}));
-
-    speech.said.clear();
-    platform::setSpokenMode(false);
-    buttons().LeftTurn.click();
-    buttons().clear.click();
-    typeAndRun("FLF");
-    EXPECT_EQ(currentStatus(), "finished");
-    EXPECT_TRUE(speech.said.empty());
-}
+using SpeechEngine = MarloTest;
 
 // The real service on a machine with no engine to be found: one line on standard error at
 // start, then the run goes on silently.
-TEST(SpeechEngine, WithNoEngineMarloSaysSoOnceAndRunsSilently) {
+TEST_F(SpeechEngine, WithNoEngineMarloSaysSoOnceAndRunsSilently) {
     const QTemporaryDir noPlugins;
     const QStringList paths = QCoreApplication::libraryPaths();
     QCoreApplication::setLibraryPaths({noPlugins.path()});
-    resetVariables();
     startMarlo();
     ScriptedDispatch dispatch;
     UsingFake<platform::EventDispatch> fakeDispatch{dispatch};
@@ -112,11 +101,9 @@ TEST(SpeechEngine, WithNoEngineMarloSaysSoOnceAndRunsSilently) {
     buttons().forwards.click();
     const std::string errors = testing::internal::GetCapturedStderr();
 
-    EXPECT_EQ(verdict, "finished");
-    EXPECT_EQ(prog, "FLFF");
+    EXPECT_EQ(std::pair(verdict, prog), std::pair(QString("finished"), QString("FLFF")));
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_NE(errors.find("no speech engine"), std::string::npos) << errors;
-    unloadWindows();
     QCoreApplication::setLibraryPaths(paths);
 }
 

@@ -19,39 +19,24 @@ class StartupTest : public MarloTest {
     }
 };
 
-TEST_F(StartupTest, StartsSavedWithDefaultNamesCaptionsAndNoTarget) {
-    GraphicsWindow& main = graphics();
-    EXPECT_EQ(currentStatus(), QString());
-    EXPECT_EQ((QStringList{main.progname.text(), main.myname.text()}),
-              (QStringList{"my program", "me"}));
-    EXPECT_EQ((QStringList{main.load.text(), main.PrintButton.text(), main.save.text()}),
-              (QStringList{"load", "print", "save"}));
-    EXPECT_EQ(saved, True);
-    EXPECT_TRUE(main.target.isHidden());
-    EXPECT_TRUE(program().isVisible() && buttons().isVisible());
-}
-
 // 7.5 x 39 = 292.5 must go to the even neighbour, 292; rounding away from zero gives 293.
 TEST_F(StartupTest, SetsizesRoundsEachDirectionHalfToEvenAndKeepsCellsSquare) {
     const struct {
         double x, y;
-        std::int16_t gapx, gapy, width, height, cell;
-    } screens[] = {{15, 15, 150, 150, 1530, 1530, 585},
-                   {15, 12, 150, 120, 1530, 1224, 585},
-                   {7.5, 7.5, 75, 75, 765, 765, 292}};
+        std::vector<std::int16_t> sizes;
+    } screens[] = {{15, 12, {150, 120, 1530, 1224, 585}}, {7.5, 7.5, {75, 75, 765, 765, 292}}};
     for (const auto& s : screens) {
         platform::useFixedScreen(1024, 768, s.x, s.y);
         setsizes();
-        EXPECT_EQ((std::vector{gapx, gapy, buttonwidth, buttonheight, cellsize}),
-                  (std::vector{s.gapx, s.gapy, s.width, s.height, s.cell}))
-            << s.x << " x " << s.y;
+        EXPECT_EQ((std::vector{gapx, gapy, buttonwidth, buttonheight, cellsize}), s.sizes) << s.x;
     }
-    EXPECT_EQ(toInteger(-2.5), -2);
     EXPECT_EQ(toInteger(1e9), 32767);
 }
 
-TEST_F(StartupTest, NameBoxesMirrorTypingAndStopItAtTwentyTwoCharacters) {
+TEST_F(StartupTest, NameBoxesStartFilledMirrorTypingAndStopItAtTwentyTwoCharacters) {
     GraphicsWindow& main = graphics();
+    EXPECT_EQ(std::tuple(main.progname.text(), main.myname.text(), saved, main.target.isHidden()),
+              std::tuple("my program", "me", True, true));
     main.myname.clear();
     EXPECT_EQ(author, "");
     running = True;
@@ -79,25 +64,18 @@ TEST_F(StartupTest, NameBoxesMirrorTypingAndStopItAtTwentyTwoCharacters) {
     EXPECT_EQ(saved, True);  // renaming alone changes nothing to save
 }
 
-TEST_F(StartupTest, NewprogShowsTheLoadedProgramOnAFreshFloor) {
+TEST_F(StartupTest, NewprogShowsTheLoadedProgramOnAFreshFloorKeepingTheTarget) {
     const size_t floorOnly = graphics().surface().commands().size();
     graphics().surface().line(0, 0, 500, 500);
-    xpos = 2;
-    heading = 3;
+    std::tie(xpos, heading, programname, author, prog, saved) = std::tuple(
+        2, 3, QStringLiteral("zigzag"), QStringLiteral("Ali"), QStringLiteral("FL"), False);
     showStatus("finished");
     graphics().target.show();
-    programname = QStringLiteral("zigzag");
-    author = QStringLiteral("Ali");
-    prog = QStringLiteral("FL");
-    saved = False;
     graphics().newprog();
-    EXPECT_EQ((QStringList{graphics().progname.text(), graphics().myname.text()}),
-              (QStringList{"zigzag", "Ali"}));
-    EXPECT_EQ(saved, True);
+    EXPECT_EQ(std::tuple(graphics().progname.text(), graphics().myname.text(), saved, xpos, heading,
+                         currentStatus(), graphics().target.isHidden()),
+              std::tuple("zigzag", "Ali", True, 8, 1, "", false));
     EXPECT_EQ(graphics().surface().commands().size(), floorOnly);
-    EXPECT_EQ(std::tuple(xpos, heading), std::tuple(8, 1));
-    EXPECT_EQ(currentStatus(), "");
-    EXPECT_FALSE(graphics().target.isHidden());
     EXPECT_EQ(listedWords(), (std::vector<QString>{"forwards", "left"}));
 }
 
