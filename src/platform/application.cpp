@@ -18,11 +18,7 @@ void preferPlaceableWindows() {
 
 // Qt asks fontconfig for its configuration again when it first needs a font, and gets the one
 // read here.
-ReadAhead::ReadAhead()
-    : reader_([] {
-          FcInit();
-          decodeBitmaps();
-      }) {}
+ReadAhead::ReadAhead() : reader_([] { FcInit(); }) {}
 
 ReadAhead::~ReadAhead() {
     finish();

@@ -8,16 +8,17 @@ namespace platform {
 // window cannot place itself, so MARLO asks for X11 (XWayland) first when it is there.
 void preferPlaceableWindows();
 
-// Start-up work that needs no display, done on a second thread while Qt opens one: reading the
-// font configuration (the largest single cost of start-up, paid at the first line of text)
-// and decoding the pictures. Made before the application object, finished before any window.
+// Reads the font configuration on a second thread while Qt opens the display: fontconfig's
+// first initialisation is the largest single cost of start-up, paid at the first line of text.
+// Made before the application object, finished before any window. The thread calls fontconfig
+// alone: Qt objects made there, before the application object, raced Qt's own start-up.
 class ReadAhead {
   public:
     ReadAhead();
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
-    // Waits for the thread; afterwards Qt finds the fonts read and bitmap() the pictures.
+    // Waits for the thread; afterwards Qt finds the configuration read.
     void finish();
 
   private:

@@ -1,6 +1,5 @@
 #include "platform/resources.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -38,15 +37,6 @@ Picture bitmap(int id) {
     const Picture picture{QImage(QStringLiteral(":/bitmaps/%1.png").arg(id)), id};
     cache.insert(id, picture);
     return picture;
-}
-
-void decodeBitmaps() {
-    QDirIterator files(QStringLiteral(":/bitmaps"), {QStringLiteral("*.png")});
-    while (files.hasNext()) {
-        bool number = false;
-        const int id = files.nextFileInfo().completeBaseName().toInt(&number);
-        if (number) bitmap(id);  // not the twins: "101@2x" is no number
-    }
 }
 
 QIcon icon(const Picture& picture) {

@@ -24,10 +24,6 @@ struct Picture {
 // Bitmap resource by number; a null picture when there is none.
 Picture bitmap(int id);
 
-// Decodes every bitmap resource at its natural size, so bitmap() finds them ready. Safe on
-// another thread only before anything else has looked a picture up.
-void decodeBitmaps();
-
 // The picture as an icon, with its twin where a screen has a pixel ratio above 1.
 QIcon icon(const Picture& picture);
 

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
-#include <QFontDatabase>
 
 #include "platform/application.h"
-#include "platform/resources.h"
 
 namespace {
 
@@ -24,18 +22,6 @@ TEST(PreferPlaceableWindows, TriesX11FirstOnlyUnderWaylandWithXWayland) {
         platform::preferPlaceableWindows();
         EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(c[3])) << c[0] << " " << c[1];
     }
-}
-
-// Read on the other thread, the pictures are the ones the resources hold and the fonts are there.
-TEST(ReadAhead, DecodesEveryPictureAndReadsTheFonts) {
-    platform::ReadAhead readAhead;
-    readAhead.finish();
-    for (int id = 101; id <= 111; ++id) {
-        const QImage decoded(QStringLiteral(":/bitmaps/%1.png").arg(id));
-        ASSERT_FALSE(decoded.isNull()) << id;
-        EXPECT_EQ(platform::bitmap(id).normal, decoded) << id;
-    }
-    EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("Liberation Sans")));
 }
 
 }  // namespace
