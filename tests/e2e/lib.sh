@@ -27,7 +27,7 @@ x_client() {
         status=0
         command "$@" 2>"$err" || status=$?
         grep -q -i -E "open display|open X server|xdo instance" "$err" || break
-        sleep 0.05
+        sleep "0.$try"
     done
     cat "$err" >&2
     rm -f "$err"
@@ -78,7 +78,7 @@ marlo_start() {
     local binary=$1 out=$2
     mkdir -p "$out/home"
     local try i logged
-    for try in 1 2 3; do
+    for try in 1 2 3 4 5; do
         logged=$(stat -c %s "$out/marlo.log" 2>/dev/null || echo 0)
         HOME="$out/home" "$binary" >>"$out/marlo.log" 2>&1 &
         MARLO_PID=$!
@@ -88,8 +88,10 @@ marlo_start() {
                 wait "$MARLO_PID" 2>/dev/null || true
                 # Qt ends the program when the display refuses it: that is the X server's
                 # doing, so start again.
-                tail -c +$((logged + 1)) "$out/marlo.log" | grep -q "could not connect to display" &&
+                if tail -c +$((logged + 1)) "$out/marlo.log" | grep -q "could not connect to display"; then
+                    sleep "0.$try"
                     continue 2
+                fi
                 echo "marlo ended at start-up" >&2
                 return 1
             fi
@@ -98,7 +100,7 @@ marlo_start() {
         echo "marlo's windows did not appear" >&2
         return 1
     done
-    echo "the display refused marlo three times" >&2
+    echo "the display refused marlo five times" >&2
     return 1
 }
 
