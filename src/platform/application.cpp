@@ -4,8 +4,6 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "platform/resources.h"
-
 namespace platform {
 
 void preferPlaceableWindows() {

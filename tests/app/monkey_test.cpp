@@ -16,7 +16,7 @@ namespace {
 // runs, with the event loop scripted so ten thousand events take seconds. After every event the
 // robot is on the floor, facing a real heading; a press during a run has not changed the
 // program; and outside a run `running` is false.
-class MonkeyTest : public MarloTest, public platform::EventDispatch {
+class MonkeyTest : public MarloTest, public platform::EventDispatch, protected AnsweredDialogs {
   protected:
     static constexpr int budget = 10000;
 
@@ -80,15 +80,9 @@ class MonkeyTest : public MarloTest, public platform::EventDispatch {
     std::mt19937 randomHands{20261206};
     std::vector<std::function<void()>> actions;
     int events = 0, duringRuns = 0, depth = 0;
-    ScriptedFileDialogs dialogs;
-    ScriptedQuestions questions;
-    RecordingProcessEnd ending;
     FakePrinters printers;
     RecordingBeeper beeper;
     SeededRandom random;
-    UsingFake<platform::FileDialogs> usingDialogs{dialogs};
-    UsingFake<platform::Questions> usingQuestions{questions};
-    UsingFake<platform::ProcessEnd> usingEnding{ending};
     UsingFake<platform::Printers> usingPrinters{printers};
     UsingFake<platform::EventDispatch> usingDispatch{*this};
     UsingFake<platform::Beeper> usingBeeper{beeper};

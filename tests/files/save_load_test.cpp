@@ -18,7 +18,7 @@ namespace {
 
 // Saving, loading and leaving, with HOME in a fresh temporary folder and the dialogues, the
 // question and the end of the process scripted.
-class FilesTest : public MarloTest {
+class FilesTest : public MarloTest, protected AnsweredDialogs {
   protected:
     void SetUp() override {
         MarloTest::SetUp();
@@ -50,12 +50,6 @@ class FilesTest : public MarloTest {
     }
 
     QTemporaryDir home;
-    ScriptedFileDialogs dialogs;
-    ScriptedQuestions questions;
-    RecordingProcessEnd ending;
-    UsingFake<platform::FileDialogs> usingDialogs{dialogs};
-    UsingFake<platform::Questions> usingQuestions{questions};
-    UsingFake<platform::ProcessEnd> usingEnding{ending};
 };
 
 TEST_F(FilesTest, SavesInTheLoadedWritersDirectoryKeepingItsHeaderAndNames) {

@@ -111,3 +111,14 @@ class RecordingProcessEnd final : public platform::ProcessEnd {
     void endNow() override { ++ends; }
     int ends = 0;
 };
+
+// What the file and exit buttons reach: dialogues and questions answered by the script, and
+// the application's end counted.
+struct AnsweredDialogs {
+    ScriptedFileDialogs dialogs;
+    ScriptedQuestions questions;
+    RecordingProcessEnd ending;
+    UsingFake<platform::FileDialogs> usingDialogs{dialogs};
+    UsingFake<platform::Questions> usingQuestions{questions};
+    UsingFake<platform::ProcessEnd> usingEnding{ending};
+};
