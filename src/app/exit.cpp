@@ -46,7 +46,7 @@ void QueryExitWindow::anyway_Click() {
 
 void ProgramWindow::ExitButton_Click() {
     if (stopsRun()) return;
-    if (variables::saved == variables::True) {
+    if (variables::saved == variables::yes) {
         platform::seam<platform::ProcessEnd>().endNow();
         return;
     }
@@ -56,7 +56,7 @@ void ProgramWindow::ExitButton_Click() {
 bool ProgramWindow::Form_QueryUnload() {
     // The desktop's close (Alt+F4, the window manager) would otherwise lose an unsaved
     // program without a word; a session that is ending is not held up.
-    if (variables::saved == variables::True || qGuiApp->isSavingSession()) {
+    if (variables::saved == variables::yes || qGuiApp->isSavingSession()) {
         platform::seam<platform::ProcessEnd>().endNow();
         return true;
     }

@@ -17,7 +17,7 @@ void GraphicsWindow::Form_Load() {
 void GraphicsWindow::startup() {
     author = QStringLiteral("me");
     programname = QStringLiteral("my program");
-    saved = True;
+    saved = yes;
     draweverything();
     load.setText(platform::resourceString(101));
     PrintButton.setText(platform::resourceString(102));
@@ -40,7 +40,7 @@ void GraphicsWindow::newprog() {
     buttons().printprog();
     progname.setText(programname);
     myname.setText(author);
-    saved = True;
+    saved = yes;
     surface().cls();
     Module2::resetfloor();
 }

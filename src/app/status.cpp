@@ -3,8 +3,11 @@
 #include "layout/windows.h"
 #include "platform/speech.h"
 
-void showStatus(const QString& message) {
-    graphics().warnings.setText(message);
+void showStatus(const QString& message, const QString& detail) {
+    GraphicsWindow& main = graphics();
+    main.warnings.setText(message);
+    main.warnings.setToolTip(detail);
+    main.warnings.setAccessibleDescription(detail);
     platform::speak(message);
 }
 

@@ -4,8 +4,8 @@
 #include "app/variables.h"
 
 bool stopsRun() {
-    if (variables::running != variables::True) return false;
-    variables::running = variables::False;
+    if (variables::running != variables::yes) return false;
+    variables::running = variables::no;
     showStatus(QStringLiteral("stopped!"));
     return true;
 }

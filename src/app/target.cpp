@@ -1,5 +1,6 @@
 #include "app/stop_rule.h"
 #include "app/variables.h"
+#include "layout/design.h"
 #include "layout/windows.h"
 #include "platform/screen.h"
 #include "platform/services.h"
@@ -34,8 +35,8 @@ void GraphicsWindow::showtarget() {
 
 void GraphicsWindow::HideTarget() {
     const platform::ScreenMetrics screen = platform::screen();
-    target.twips.setWidth(screen.twipsPerPixelX * 35);
-    target.twips.setHeight(screen.twipsPerPixelY * 35);
+    target.twips.setWidth(screen.twipsPerPixelX * design::markerPixels);
+    target.twips.setHeight(screen.twipsPerPixelY * design::markerPixels);
     target.hide();
 }
 

@@ -8,34 +8,11 @@
 
 namespace variables {
 
-QString prog;
+State state;
 
-std::int16_t xpos = 0;
-std::int16_t ypos = 0;
-std::int16_t oldx = 0;
-std::int16_t oldy = 0;
-std::int16_t heading = 0;
-std::int16_t targetx = 0;
-std::int16_t targety = 0;
-
-Boolean crashed = False;
-Boolean running = False;
-Boolean saved = False;
-
-QString author;
-QString programname;
-QString fileheader;
-
-double leftedge = 0;
-double rightedge = 0;
-double topedge = 0;
-double bottomedge = 0;
-
-std::int16_t buttonwidth = 0;
-std::int16_t buttonheight = 0;
-std::int16_t gapx = 0;
-std::int16_t gapy = 0;
-std::int16_t cellsize = 0;
+void resetAll() {
+    state = State{};
+}
 
 std::int16_t toInteger(double value) {
     // nearbyint rounds in the current mode, which is to nearest with halves to even;

@@ -30,7 +30,7 @@ void ButtonsWindow::Form_Load() {
 void ButtonsWindow::progbutton(const QString& letter) {
     if (stopsRun()) return;
     // A press counts as a change even when the program turns out to be full.
-    saved = False;
+    saved = no;
     if (prog.size() >= programCapacity) {
         showStatus(QStringLiteral("program full"));
         return;
@@ -60,7 +60,7 @@ void ButtonsWindow::pause_Click() {
 void ButtonsWindow::clear_Click() {
     if (stopsRun()) return;
     // An empty program needs no saving.
-    saved = True;
+    saved = yes;
     prog.clear();
     printprog();
     Module2::resetfloor();

@@ -2,6 +2,7 @@
 
 #include "app/variables.h"
 #include "files/files.h"
+#include "platform/file_names.h"
 
 namespace files {
 
@@ -15,12 +16,6 @@ QString treeRoot() {
 #endif
 }
 
-bool namesOwnDirectory(const QString& writer) {
-    return !writer.isEmpty() && writer != QLatin1String(".") && writer != QLatin1String("..") &&
-           !writer.contains(QLatin1Char('/')) && !writer.contains(QLatin1Char('\\')) &&
-           !writer.contains(QChar(0));
-}
-
 }  // namespace
 
 QString programsDirectory() {
@@ -28,9 +23,10 @@ QString programsDirectory() {
 }
 
 QString writerDirectory() {
-    const QString& writer = variables::author;
-    return namesOwnDirectory(writer) ? programsDirectory() + QLatin1Char('/') + writer
-                                     : programsDirectory();
+    // "Zo\u00eb " and "Zo\u00eb" are one pupil; the box keeps what was typed.
+    const QString writer = variables::author.trimmed();
+    return platform::isPlainName(writer) ? programsDirectory() + QLatin1Char('/') + writer
+                                         : programsDirectory();
 }
 
 void makedirs() {

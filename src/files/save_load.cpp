@@ -54,7 +54,7 @@ bool trySave() {
     if (!writeWhole(path, files::writeProgramLine({fileheader, programname, author, prog})))
         return false;
     graphics().progname.setText(programname);
-    saved = True;
+    saved = yes;
     return true;
 }
 
@@ -66,15 +66,15 @@ void GraphicsWindow::save_Click() {
     files::makedirs();
     if (!trySave()) {
         showStatus(QStringLiteral("cancelled!"));
-        saved = False;
+        saved = no;
     }
 }
 
 void GraphicsWindow::load_Click() {
     if (stopsRun()) return;
     showStatus(QString());
-    if (saved == False && !platform::seam<platform::Questions>().askYesNo(QStringLiteral(
-                              "You haven't saved your program. Do you want to continue?")))
+    if (saved == no && !platform::seam<platform::Questions>().askYesNo(QStringLiteral(
+                           "You haven't saved your program. Do you want to continue?")))
         return;
     loadprogram();
 }

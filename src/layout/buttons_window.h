@@ -10,6 +10,7 @@
 // The keypad window: seven picture buttons on a grey panel, and the application's one timer.
 class ButtonsWindow : public platform::Window {
   public:
+    // The design, the keys and the focus ring: layout/buttons_window.cpp.
     ButtonsWindow();
     ~ButtonsWindow() override;
 
@@ -27,6 +28,7 @@ class ButtonsWindow : public platform::Window {
     // fill the buttons' faces, so the mark goes around them.
     QFrame focusRing;
 
+    // Load handler, the program store, Timer1 and delay: entry/keypad.cpp.
     // Load handler: puts the pictures on the buttons.
     void Form_Load();
 
@@ -48,7 +50,7 @@ class ButtonsWindow : public platform::Window {
     // would have had had it never slept.
     QElapsedTimer tickPhase;
 
-    // The run.
+    // The run: simulation/run.cpp.
     void go_Click();
     void going();
     void judgerun();
@@ -56,7 +58,7 @@ class ButtonsWindow : public platform::Window {
     int stepno = 0;
     QString thisletter;
 
-    // The listing, drawn on the listing window's ProgramText.
+    // The listing, drawn on the listing window's ProgramText: entry/listing.cpp.
     void printprog();
     void doprintprog(int highlight);
     void leadingspaces();

@@ -15,7 +15,12 @@ inline const QColor panelGrey{192, 192, 192};
 inline const QColor queryGreen{128, 255, 128};
 inline const QColor red{255, 0, 0};
 inline const QColor blue{0, 0, 255};
+// The main window's drawing colour; the trail of a run is drawn in plain blue.
+inline const QColor floorInk{0, 0, 192};
 inline const QColor white{255, 255, 255};
+
+// The robot P2 and the target marker are squares of this many pixels on any screen.
+inline constexpr int markerPixels = 35;
 
 inline const platform::FontChoice sansSmall{QStringLiteral("MS Sans Serif"), 8.25};
 inline const platform::FontChoice sans18{QStringLiteral("MS Sans Serif"), 18};

@@ -1,6 +1,7 @@
 #include "app/variables.h"
 #include "layout/windows.h"
 #include "platform/screen.h"
+#include "platform/twips.h"
 
 using namespace variables;
 
@@ -8,7 +9,7 @@ namespace {
 
 // Sums of start-up sizes are 16-bit integer twips, handed to the control as singles.
 float sizes(int twips) {
-    return static_cast<float>(toInteger(twips));
+    return platform::single(toInteger(twips));
 }
 
 void place(platform::TwipsGeometry& button, float left, float top, bool topFirst) {
@@ -46,10 +47,10 @@ void GraphicsWindow::drawbuttons() {
     keypad.Picture1.twips.setWidth(sizes(4 * gapx + 3 * buttonwidth));
 
     // The window's own size and place are plain floating point, read back from the controls.
-    keypad.twips.setWidth(static_cast<float>(2 * gapx + keypad.Picture1.twips.width()));
-    keypad.twips.setHeight(static_cast<float>(5 * gapy + keypad.Picture1.twips.height()));
+    keypad.twips.setWidth(platform::single(2 * gapx + keypad.Picture1.twips.width()));
+    keypad.twips.setHeight(platform::single(5 * gapy + keypad.Picture1.twips.height()));
     const platform::ScreenMetrics screen = platform::screen();
-    keypad.twips.setLeft(static_cast<float>(screen.width - keypad.twips.width()));
-    keypad.twips.setTop(static_cast<float>(screen.height - keypad.twips.height()));
+    keypad.twips.setLeft(platform::single(screen.width - keypad.twips.width()));
+    keypad.twips.setTop(platform::single(screen.height - keypad.twips.height()));
     keypad.show();
 }

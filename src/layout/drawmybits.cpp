@@ -1,18 +1,17 @@
 #include "app/variables.h"
+#include "layout/design.h"
 #include "layout/windows.h"
 #include "platform/screen.h"
 
+using platform::single;
 using variables::gapx;
 
 namespace {
 constexpr float captionTop = 250;
 constexpr float spaceBelowBottomRow = 500;
-constexpr float robotSidePixels = 35;
+constexpr float robotSidePixels = design::markerPixels;
 constexpr float nameColumns = 2;
 
-float single(double twips) {
-    return static_cast<float>(twips);
-}
 float rightEdge(const platform::TwipsGeometry& control) {
     return single(control.width()) + single(control.left());
 }

@@ -1,5 +1,8 @@
 #include "layout/windows.h"
 #include "platform/screen.h"
+#include "platform/twips.h"
+
+using platform::single;
 
 namespace {
 // Fixed twips, whatever the screen: the listing's margin and what comes off its height.
@@ -10,7 +13,6 @@ constexpr float heightAllowance = 60;
 void GraphicsWindow::drawprogram() {
     ButtonsWindow& keypad = buttons();
     ProgramWindow& listing = program();
-    const auto single = [](double twips) { return static_cast<float>(twips); };
     const float screenHeight = single(platform::screen().height);
 
     listing.twips.setWidth(single(keypad.twips.width()));

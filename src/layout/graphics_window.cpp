@@ -28,8 +28,8 @@ GraphicsWindow::GraphicsWindow()
       aim(&client(), design::red, design::sans18) {
     setWindowIcon(design::applicationIcon());
     design::setClientArea(*this, 4680, 5220);
-    surface().setForeColor(QColor(0, 0, 192));
-    surface().setDrawColor(QColor(0, 0, 192));
+    surface().setForeColor(design::floorInk);
+    surface().setDrawColor(design::floorInk);
 
     warnings.twips.set(240, 4440, 4215, 615);
     load.twips.set(2640, 3600, 900, 615);

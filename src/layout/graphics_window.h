@@ -6,6 +6,7 @@
 // move over it, and the names, file buttons and status label sit around it.
 class GraphicsWindow : public platform::Window {
   public:
+    // The design: layout/graphics_window.cpp.
     GraphicsWindow();
 
     platform::Control<platform::FlatLabel> warnings;
@@ -20,34 +21,35 @@ class GraphicsWindow : public platform::Window {
     platform::Control<platform::SurfaceWidget> target;
     platform::Control<platform::FlatButton> aim;
 
-    // Load handler: starts the whole application.
+    // Load handler: starts the whole application. Start-up and the name boxes: app/startup.cpp.
     void Form_Load();
     void startup();
     void draweverything();
     void newprog();
 
-    // Layouts of the three windows.
+    // Layouts of the three windows: layout/drawbuttons.cpp, drawprogram.cpp, drawmybits.cpp.
     void drawbuttons();
     void drawprogram();
     void drawmybits();
 
-    // The floor, drawn on this window's surface.
+    // The floor, drawn on this window's surface: app/floor.cpp.
     void findlimits();
     void drawboundary();
     void drawgrid();
 
-    // The target challenge.
+    // The target challenge: app/target.cpp.
     void aim_Click();
     void target_Click();
     void randomtarget();
     void showtarget();
     void HideTarget();
 
-    // Program files.
+    // Program files: files/save_load.cpp.
     void save_Click();
     void load_Click();
     void loadprogram();
 
+    // The printed report: printing/print_button.cpp.
     void PrintButton_Click();
 
     void myname_Change();

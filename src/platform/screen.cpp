@@ -2,42 +2,42 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <optional>
+
+#include "platform/services.h"
+#include "platform/twips.h"
 
 namespace platform {
 
 namespace {
-std::optional<ScreenMetrics> fixed;
+
+class QtScreens final : public Screens {
+  public:
+    ScreenMetrics primary() override {
+        ScreenMetrics metrics;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen == nullptr) return metrics;
+        // Twips per pixel follow the logical dots per inch: 15 at 96, 12 at 120, 7.5 at 192.
+        metrics.twipsPerPixelX = twipsPerInch / screen->logicalDotsPerInchX();
+        metrics.twipsPerPixelY = twipsPerInch / screen->logicalDotsPerInchY();
+        // The whole display, not just the part the desktop's panels leave free.
+        metrics.width = screen->geometry().width() * metrics.twipsPerPixelX;
+        metrics.height = screen->geometry().height() * metrics.twipsPerPixelY;
+        metrics.originX = screen->geometry().x();
+        metrics.originY = screen->geometry().y();
+        return metrics;
+    }
+};
+
+}  // namespace
+
+template <>
+Screens& production<Screens>() {
+    static QtScreens service;
+    return service;
 }
 
 ScreenMetrics screen() {
-    if (fixed) return *fixed;
-    ScreenMetrics metrics;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary == nullptr) return metrics;
-    // Twips per pixel follow the logical dots per inch: 15 at 96, 12 at 120, 7.5 at 192.
-    metrics.twipsPerPixelX = 1440.0 / primary->logicalDotsPerInchX();
-    metrics.twipsPerPixelY = 1440.0 / primary->logicalDotsPerInchY();
-    // The whole display, not just the part the desktop's panels leave free.
-    metrics.width = primary->geometry().width() * metrics.twipsPerPixelX;
-    metrics.height = primary->geometry().height() * metrics.twipsPerPixelY;
-    metrics.originX = primary->geometry().x();
-    metrics.originY = primary->geometry().y();
-    return metrics;
-}
-
-void useFixedScreen(int widthPixels, int heightPixels, double twipsPerPixelX, double twipsPerPixelY,
-                    int originX, int originY) {
-    fixed = ScreenMetrics{widthPixels * twipsPerPixelX,
-                          heightPixels * twipsPerPixelY,
-                          twipsPerPixelX,
-                          twipsPerPixelY,
-                          originX,
-                          originY};
-}
-
-void useRealScreen() {
-    fixed.reset();
+    return seam<Screens>().primary();
 }
 
 }  // namespace platform

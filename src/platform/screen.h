@@ -14,12 +14,14 @@ struct ScreenMetrics {
     int originY = 0;
 };
 
-// The screen MARLO lays itself out on: the real primary screen, or the fixed one a test chose.
-ScreenMetrics screen();
+// The screen MARLO lays itself out on; a test puts a fixed one in its place.
+class Screens {
+  public:
+    virtual ~Screens() = default;
+    virtual ScreenMetrics primary() = 0;
+};
 
-// Makes screen() answer with a fixed screen of the given size in pixels.
-void useFixedScreen(int widthPixels, int heightPixels, double twipsPerPixelX, double twipsPerPixelY,
-                    int originX = 0, int originY = 0);
-void useRealScreen();
+// The primary screen of the seam in use.
+ScreenMetrics screen();
 
 }  // namespace platform

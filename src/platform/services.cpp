@@ -17,7 +17,9 @@
 #include <cstdlib>
 #include <random>
 
+#include "platform/file_names.h"
 #include "platform/surface.h"
+#include "platform/twips.h"
 
 namespace platform {
 
@@ -71,9 +73,7 @@ class QtFileDialogs final : public FileDialogs {
             dialog.setFileMode(QFileDialog::ExistingFile);
         }
         // A name with a separator would lead the dialogue out of the writer's directory.
-        if (!choice.fileName.contains(QLatin1Char('/')) &&
-            !choice.fileName.contains(QLatin1Char('\\')))
-            dialog.selectFile(choice.fileName);
+        if (isPlainName(choice.fileName)) dialog.selectFile(choice.fileName);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         const QStringList files = dialog.selectedFiles();
         if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
@@ -103,7 +103,7 @@ bool paintPages(QPrinter& printer, const Surface& pages) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     // The surface keeps twips; the painter draws in the printer's dots.
-    painter.scale(printer.logicalDpiX() / 1440.0, printer.logicalDpiY() / 1440.0);
+    painter.scale(printer.logicalDpiX() / twipsPerInch, printer.logicalDpiY() / twipsPerInch);
     bool paged = true;
     pages.replay(painter, [&] { paged = printer.newPage() && paged; });
     const bool ended = painter.end();

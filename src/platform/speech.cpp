@@ -31,11 +31,12 @@ class QtSpeech final : public Speech {
         // The words are English whatever the desktop's language. Speech-dispatcher's plugin
         // takes its voice from the default locale when it starts, and fails under plain C.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        thread_ = new QThread;
+        // The application owns the thread, and the thread's end deletes the worker.
+        thread_ = new QThread(QCoreApplication::instance());
         worker_ = new QObject;
         worker_->moveToThread(thread_);
         QObject::connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, thread_,
                          [this] { stop(); });
         thread_->start();
         QMetaObject::invokeMethod(
@@ -69,7 +70,7 @@ class QtSpeech final : public Speech {
             giveUp(lastError_);
             return;
         }
-        QObject::connect(engine_, &QTextToSpeech::errorOccurred,
+        QObject::connect(engine_, &QTextToSpeech::errorOccurred, worker_,
                          [this](QTextToSpeech::ErrorReason, const QString& reason) {
                              if (!engine_.isNull()) engine_->deleteLater();
                              engine_ = nullptr;
@@ -108,8 +109,12 @@ class QtSpeech final : public Speech {
         if (worker_ == nullptr) return;
         worker_ = nullptr;
         thread_->quit();
-        // A thread stuck inside the engine is left to end with the process.
-        if (thread_->wait(QDeadlineTimer(500))) delete thread_;
+        // A thread stuck inside the engine is left to end with the process: the application
+        // must not destroy it while it runs.
+        if (thread_->wait(QDeadlineTimer(500)))
+            delete thread_;
+        else
+            thread_->setParent(nullptr);
         thread_ = nullptr;
     }
 
@@ -133,10 +138,6 @@ Speech& production<Speech>() {
 void setSpokenMode(bool on) {
     spoken = on;
     if (on) seam<Speech>();
-}
-
-bool spokenMode() {
-    return spoken;
 }
 
 void speak(const QString& text) {

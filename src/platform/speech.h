@@ -17,7 +17,6 @@ class Speech {
 // Spoken mode is off unless MARLO was started to speak. Turning it on starts the engine, so a
 // missing one is reported at start-up rather than at the first press.
 void setSpokenMode(bool on);
-bool spokenMode();
 
 // Says `text` in spoken mode; nothing otherwise, and nothing for an empty text.
 void speak(const QString& text);

@@ -5,12 +5,11 @@
 #include <QPainter>
 
 #include "platform/screen.h"
+#include "platform/twips.h"
 
 namespace platform {
 
 namespace {
-
-constexpr double twipsPerInch = 1440;
 
 QPen qtPen(const Pen& pen) {
     QPen result(pen.colour, pen.widthPixels);
@@ -43,6 +42,10 @@ void Surface::cls() {
 void Surface::append(Command command) {
     commands_.push_back(std::move(command));
     if (changed) changed();
+}
+
+double Surface::modeFactor() const {
+    return mode_ == Scale::Points ? twipsPerPoint : 1.0;
 }
 
 void Surface::setScaleMode(Scale mode) {

@@ -80,7 +80,6 @@ class Surface {
     void setDevice(const QPaintDevice* device) { device_ = device; }
     // Twips or points on a twips surface; the current position stays where it is.
     void setScaleMode(Scale mode);
-    Scale scaleMode() const { return mode_; }
 
     void setDrawColor(const QColor& colour) { pen_.colour = colour; }
     void setDrawWidth(double pixels) { pen_.widthPixels = pixels; }
@@ -130,7 +129,7 @@ class Surface {
   private:
     void append(Command command);
     // Units of what is kept per unit of the current scale mode.
-    double modeFactor() const { return mode_ == Scale::Points ? 20.0 : 1.0; }
+    double modeFactor() const;
     QPointF kept(double x, double y) const { return {x * modeFactor(), y * modeFactor()}; }
 
     Scale scale_;

@@ -4,6 +4,15 @@ class QWidget;
 
 namespace platform {
 
+inline constexpr double twipsPerInch = 1440;
+inline constexpr double twipsPerPoint = 20;
+
+// The window layouts and the report hand their values to controls and to the page as single
+// precision numbers, and compute with what they read back the same way.
+inline float single(double value) {
+    return static_cast<float>(value);
+}
+
 // Left, Top, Width and Height of a window or control in twips. The twips are the source of
 // truth: they are kept exactly as assigned and read back unchanged, and the widget follows
 // them in device-independent pixels. A top-level window is placed on the screen; a control

@@ -69,13 +69,15 @@ void GraphicsWindow::PrintButton_Click() {
     platform::Printers& printers = platform::seam<platform::Printers>();
     const std::optional<QString> printerName = printers.defaultPrinterName();
     QString fileName;
+    QString path;
     std::unique_ptr<platform::PrintJob> job;
     if (printerName) {
         job = printers.openPrinter(*printerName);
     } else {
         files::makedirs();
         fileName = PrinterSupport::pdfFileName(programname);
-        job = printers.openPdf(files::writerDirectory() + QLatin1Char('/') + fileName);
+        path = files::writerDirectory() + QLatin1Char('/') + fileName;
+        job = printers.openPdf(path);
     }
     const bool printed = printReport(*job);
     buttons().printprog();
@@ -84,5 +86,5 @@ void GraphicsWindow::PrintButton_Click() {
     if (!printed)
         showStatus(QStringLiteral("not printed"));
     else if (!printerName)
-        showStatus(QStringLiteral("saved as ") + fileName);
+        showStatus(QStringLiteral("saved as ") + fileName, path);
 }

@@ -3,12 +3,15 @@
 
 #include "app/variables.h"
 #include "layout/windows.h"
+#include "platform/file_names.h"
 #include "platform/services.h"
+#include "platform/twips.h"
 #include "printing/PrinterSupport.h"
 #include "simulation/Module2.h"
 
 using namespace variables;
 using platform::Scale;
+using platform::single;
 
 namespace PrinterSupport {
 
@@ -25,11 +28,6 @@ constexpr double headerShift = 4;
 // The page's width in whole twips.
 int pageWidth() {
     return static_cast<int>(std::nearbyint(printer().pageSize().width()));
-}
-
-// The surface takes single-precision coordinates.
-double single(double value) {
-    return static_cast<float>(value);
 }
 
 void setFontSize(double points) {
@@ -73,11 +71,11 @@ void printfloor() {
     heading = 1;
     ypos = toInteger(Module2::homerow());
     xpos = toInteger(Module2::homecolumn());
-    crashed = False;
+    crashed = no;
     for (qsizetype i = 0; i < prog.size(); ++i) {
         oldx = xpos;
         oldy = ypos;
-        if (crashed == True) continue;
+        if (crashed == yes) continue;
         Module2::docommand(prog.mid(i, 1));
         // Drawn before the check: a step off the floor ends on the boundary line.
         page.line(single(printx(xpos)), single(printy(ypos)), single(printx(oldx)),
@@ -95,7 +93,7 @@ void printcrash() {
     // One step leaves the floor on one side only, and the replay ends with it: one word.
     belowTheFloor();
     printer().print(QStringLiteral("crashed!!"), true);
-    crashed = True;
+    crashed = yes;
 }
 
 void printtarget() {
@@ -103,7 +101,7 @@ void printtarget() {
     const double half = printcell() / 2;
     printer().box(single(printx(targetx) - half), single(printy(targety) - half),
                   single(printx(targetx) + half), single(printy(targety) + half), false);
-    if (crashed == True || prog.isEmpty()) return;
+    if (crashed == yes || prog.isEmpty()) return;
     belowTheFloor();
     const bool onTarget = xpos == targetx && ypos == targety;
     printer().print(onTarget ? QStringLiteral("well done!") : QStringLiteral("missed"), true);
@@ -155,20 +153,12 @@ void printlisting() {
 }
 
 QString pdfFileName(const QString& name) {
-    // No separators, no NULs and no leading dots, so the name stays one plain file in the
-    // writer's directory; ".pdf" on the end keeps it from ever being a program file.
-    QString safe;
-    for (const QChar c : name) {
-        const bool unsafe = c == QLatin1Char('/') || c == QLatin1Char('\\') || c.isNull() ||
-                            c.category() == QChar::Other_Control;
-        safe += unsafe ? QLatin1Char('_') : c;
-    }
-    while (safe.startsWith(QLatin1Char('.'))) safe.remove(0, 1);
-    // A name read from a file may be longer than any file system allows.
-    constexpr qsizetype longest = 100;
-    safe = safe.left(longest).trimmed();
+    // One plain file in the writer's directory; ".pdf" on the end keeps it from ever being a
+    // program file.
+    const QString suffix = QStringLiteral(".pdf");
+    QString safe = platform::plainName(name, platform::longestNameBytes - suffix.size());
     if (safe.isEmpty()) safe = QStringLiteral("program");
-    return safe + QStringLiteral(".pdf");
+    return safe + suffix;
 }
 
 }  // namespace PrinterSupport

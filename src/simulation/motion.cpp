@@ -68,8 +68,8 @@ void checkcrash() {
 }
 
 void crash() {
-    crashed = True;
-    running = False;
+    crashed = yes;
+    running = no;
     showStatus(QStringLiteral("crashed!"));
     platform::seam<platform::Beeper>().beep();
 }

@@ -12,10 +12,10 @@ using namespace variables;
 void ButtonsWindow::go_Click() {
     // Go is also the stop button of a run.
     if (stopsRun()) return;
-    running = True;
+    running = yes;
     Module2::resetfloor();
     going();
-    running = False;
+    running = no;
 }
 
 void ButtonsWindow::going() {
@@ -25,13 +25,13 @@ void ButtonsWindow::going() {
     const int n = static_cast<int>(prog.size());
     for (stepno = 1; stepno <= n; ++stepno) {
         // Once stopped or crashed, the remaining steps pass without waiting.
-        if (running == False) continue;
+        if (running == no) continue;
         delay();
-        if (running == False) continue;
+        if (running == no) continue;
         thisletter = prog.mid(stepno - 1, 1);
         oldx = xpos;
         oldy = ypos;
-        if (crashed == True) continue;
+        if (crashed == yes) continue;
         // Said before the move, so a crash's message cuts the word short rather than the
         // other way round.
         platform::speak(PrinterSupport::commandword(thisletter));
@@ -43,7 +43,7 @@ void ButtonsWindow::going() {
         doprintprog(stepno);
     }
     // A stop during this last wait shows "stopped!" until the verdict replaces it.
-    if (running == True) {
+    if (running == yes) {
         delay();
         judgerun();
     }

@@ -1,5 +1,6 @@
 #include "app/status.h"
 #include "app/variables.h"
+#include "layout/design.h"
 #include "layout/windows.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
@@ -11,7 +12,7 @@ namespace Module2 {
 
 namespace {
 constexpr int firstRobotPicture = 107;  // + heading: 108 up, 109 right, 110 down, 111 left
-constexpr double halfSpritePixels = 17.5;
+constexpr double halfSpritePixels = design::markerPixels / 2.0;
 }  // namespace
 
 void drawrobot() {
@@ -27,7 +28,7 @@ void gohome() {
     heading = 1;
     ypos = toInteger(homerow());
     xpos = toInteger(homecolumn());
-    crashed = False;
+    crashed = no;
     drawrobot();
 }
 
@@ -40,7 +41,7 @@ void resetfloor() {
 
 void setuptrail() {
     platform::Surface& floor = graphics().surface();
-    floor.setDrawColor(QColor(0, 0, 255));
+    floor.setDrawColor(design::blue);
     floor.setDrawWidth(5);
     floor.setDrawStyle(platform::PenStyle::Solid);
 }

@@ -50,7 +50,7 @@ TEST_F(FloorTest, BoundaryAndGridFillTheFloorOnSmallAndWideScreens) {
         EXPECT_EQ(lines.vertical.back().to, QPointF(right, bottom));
         EXPECT_EQ(lines.horizontal.back().from, QPointF(150, bottom));
         unloadWindows();
-        resetVariables();
+        variables::resetAll();
     }
 }
 
@@ -60,10 +60,10 @@ TEST_F(FloorTest, ScreenTooSmallForACellStartsAndCrashesWithoutHanging) {
     startMarlo(400, 200, 15, 15);
     EXPECT_EQ(Module2::rowcount() + Module2::columncount(), 0);
     EXPECT_EQ(floorLines().vertical.size() + floorLines().horizontal.size(), 2u);
-    running = True;
+    running = yes;
     Module2::docommand("F");
     Module2::checkcrash();
-    EXPECT_EQ(crashed, True);
+    EXPECT_EQ(crashed, yes);
     Module2::resetfloor();
     EXPECT_LT(clock.elapsed(), 5000);
 }

@@ -57,7 +57,7 @@ class MonkeyTest : public MarloTest, public platform::EventDispatch, protected A
     void act() {
         ++events;
         ++depth;
-        const bool duringRun = running == True;
+        const bool duringRun = running == yes;
         duringRuns += duringRun;
         const QString before = prog;
         actions[pick(static_cast<int>(actions.size()))]();
@@ -66,7 +66,7 @@ class MonkeyTest : public MarloTest, public platform::EventDispatch, protected A
         ASSERT_TRUE((columns == 0 || (xpos >= 0 && xpos < columns)) &&
                     (rows == 0 || (ypos >= 0 && ypos < rows)) && heading >= 1 && heading <= 4)
             << "event " << events << ": " << xpos << "," << ypos << " heading " << heading;
-        EXPECT_TRUE(--depth > 0 || running == False) << "event " << events;
+        EXPECT_TRUE(--depth > 0 || running == no) << "event " << events;
     }
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(randomHands); }

@@ -26,7 +26,7 @@ TEST_F(StartupTest, SetsizesRoundsEachDirectionHalfToEvenAndKeepsCellsSquare) {
         std::vector<std::int16_t> sizes;
     } screens[] = {{15, 12, {150, 120, 1530, 1224, 585}}, {7.5, 7.5, {75, 75, 765, 765, 292}}};
     for (const auto& s : screens) {
-        platform::useFixedScreen(1024, 768, s.x, s.y);
+        useScreen(1024, 768, s.x, s.y);
         setsizes();
         EXPECT_EQ((std::vector{gapx, gapy, buttonwidth, buttonheight, cellsize}), s.sizes) << s.x;
     }
@@ -36,13 +36,13 @@ TEST_F(StartupTest, SetsizesRoundsEachDirectionHalfToEvenAndKeepsCellsSquare) {
 TEST_F(StartupTest, NameBoxesStartFilledMirrorTypingAndStopItAtTwentyTwoCharacters) {
     GraphicsWindow& main = graphics();
     EXPECT_EQ(std::tuple(main.progname.text(), main.myname.text(), saved, main.target.isHidden()),
-              std::tuple("my program", "me", True, true));
+              std::tuple("my program", "me", yes, true));
     main.myname.clear();
     EXPECT_EQ(author, "");
-    running = True;
+    running = yes;
     QTest::keyClicks(&main.myname, QString(22, 'a') + "b");
     EXPECT_EQ(author, QString(22, 'a'));
-    EXPECT_EQ(running, True);  // typing is not a button: a run goes on
+    EXPECT_EQ(running, yes);  // typing is not a button: a run goes on
     QTest::keyClick(&main.myname, Qt::Key_Backspace);
     EXPECT_EQ(author, QString(21, 'a'));
 
@@ -61,20 +61,20 @@ TEST_F(StartupTest, NameBoxesStartFilledMirrorTypingAndStopItAtTwentyTwoCharacte
     QTest::keyClick(&main.progname, Qt::Key_X);
     QTest::keyClick(&main.progname, Qt::Key_Backspace);
     EXPECT_EQ(programname, longName.chopped(1));
-    EXPECT_EQ(saved, True);  // renaming alone changes nothing to save
+    EXPECT_EQ(saved, yes);  // renaming alone changes nothing to save
 }
 
 TEST_F(StartupTest, NewprogShowsTheLoadedProgramOnAFreshFloorKeepingTheTarget) {
     const size_t floorOnly = graphics().surface().commands().size();
     graphics().surface().line(0, 0, 500, 500);
-    std::tie(xpos, heading, programname, author, prog, saved) = std::tuple(
-        2, 3, QStringLiteral("zigzag"), QStringLiteral("Ali"), QStringLiteral("FL"), False);
+    std::tie(xpos, heading, programname, author, prog, saved) =
+        std::tuple(2, 3, QStringLiteral("zigzag"), QStringLiteral("Ali"), QStringLiteral("FL"), no);
     showStatus("finished");
     graphics().target.show();
     graphics().newprog();
     EXPECT_EQ(std::tuple(graphics().progname.text(), graphics().myname.text(), saved, xpos, heading,
                          currentStatus(), graphics().target.isHidden()),
-              std::tuple("zigzag", "Ali", True, 8, 1, "", false));
+              std::tuple("zigzag", "Ali", yes, 8, 1, "", false));
     EXPECT_EQ(graphics().surface().commands().size(), floorOnly);
     EXPECT_EQ(listedWords(), (std::vector<QString>{"forwards", "left"}));
 }

@@ -37,10 +37,10 @@ TEST_F(TargetTest, MarkerSitsCentredOnAnySquareButTheRobotsAndAClickHidesIt) {
     const auto& marker = graphics().target.twips;
     EXPECT_EQ(marker.left() + marker.width() / 2, Module2::centrex(targetx));
     EXPECT_EQ(marker.top() + marker.height() / 2, Module2::centrey(targety));
-    running = True;
+    running = yes;
     graphics().target_Click();
     EXPECT_EQ(std::tuple(running, currentStatus(), graphics().target.isHidden()),
-              std::tuple(False, "stopped!", false));
+              std::tuple(no, "stopped!", false));
     graphics().target_Click();
     EXPECT_TRUE(graphics().target.isHidden());
 }

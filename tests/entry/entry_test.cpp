@@ -26,19 +26,19 @@ TEST_F(EntryTest, EachKeyPressesItsButtonWhileTheKeypadIsActive) {
     xpos = 3;
     for (int i = 0; i < 5; ++i) {
         showStatus("missed!");
-        saved = True;
+        saved = yes;
         QTest::keyClick(&buttons(), keys[i]);
         EXPECT_EQ(std::tuple(prog, saved, currentStatus(), xpos),
-                  std::tuple(QString("FBLRP").left(i + 1), False, QString(), 3));
+                  std::tuple(QString("FBLRP").left(i + 1), no, QString(), 3));
     }
     EXPECT_EQ(listedWords(),
               (std::vector<QString>{"forwards", "backwards", "left", "right", "pause"}));
     for (int time = 0; time < 2; ++time) {
-        saved = False;
+        saved = no;
         showStatus("finished");
         QTest::keyClick(&buttons(), Qt::Key_Delete);
         EXPECT_EQ(std::tuple(prog, listedWords(), saved, currentStatus(), xpos),
-                  std::tuple(QString(), std::vector<QString>(), True, QString(), 8));
+                  std::tuple(QString(), std::vector<QString>(), yes, QString(), 8));
     }
     QTest::keyClick(&buttons(), Qt::Key_Return);
     EXPECT_EQ(std::pair(currentStatus(), dispatch.ticks), std::pair(QString("finished"), 8));
@@ -55,10 +55,10 @@ TEST_F(EntryTest, ThreeHundredLettersFitAndTheNextPressOnlySaysProgramFull) {
     for (int i = 0; i < 299; ++i) buttons().forwards.click();
     buttons().LeftTurn.click();
     EXPECT_EQ(std::pair(prog, currentStatus()), std::pair(QString(299, 'F') + 'L', QString()));
-    saved = True;
+    saved = yes;
     buttons().RightTurn.click();
     EXPECT_EQ(std::tuple(prog.size(), currentStatus(), saved, listedWords().back()),
-              std::tuple(300, "program full", False, "left"));
+              std::tuple(300, "program full", no, "left"));
     prog = QString(400, 'F');
     buttons().pause.click();
     EXPECT_EQ(prog.size(), 400);

@@ -27,9 +27,8 @@ class FilesTest : public MarloTest, protected AnsweredDialogs {
     }
     // What a pupil would see change: program, name, writer, header, saved and the status.
     static QStringList state() {
-        return {
-            prog,           programname, author, fileheader, saved == True ? "saved" : "unsaved",
-            currentStatus()};
+        return {prog,           programname, author, fileheader, saved == yes ? "saved" : "unsaved",
+                currentStatus()};
     }
     static QByteArray contents(const QString& path) {
         QFile file(path);
@@ -81,7 +80,7 @@ TEST_F(FilesTest, SavesInTheLoadedWritersDirectoryKeepingItsHeaderAndNames) {
 TEST_F(FilesTest, ARunningOrCancelledSaveOrLoadChangesNothingButTheStatus) {
     // During a run the first click on save, load or exit only stops it.
     for (auto* button : {&graphics().save, &graphics().load, &program().ExitButton}) {
-        running = True;
+        running = yes;
         click(*button);
         EXPECT_EQ(state(), (QStringList{"", "my program", "me", "", "saved", "stopped!"}));
     }
@@ -89,7 +88,7 @@ TEST_F(FilesTest, ARunningOrCancelledSaveOrLoadChangesNothingButTheStatus) {
     // Cancelled in the dialogue, or named too short to lose its last four characters.
     for (const QString chosen : {"", "a.b"}) {
         if (!chosen.isEmpty()) dialogs.answer = inWriterDirectory(chosen);
-        saved = True;
+        saved = yes;
         click(graphics().save);
         // Even a saved program counts as unsaved after a cancelled save.
         EXPECT_EQ(state(), (QStringList{"", "my program", "me", "", "unsaved", "cancelled!"}));

@@ -66,7 +66,7 @@ TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
         EXPECT_EQ(graphics().load.twips.top(), h - 1115);
         EXPECT_EQ(graphics().P2.twips.height(), 35 * s.y);
         unloadWindows();
-        resetVariables();
+        variables::resetAll();
     }
     startMarlo(1024, 768, 15, 12);
     const std::vector<Rect> rightTurnAndPanel = {{3510, 1464, 1530, 1224}, {150, 120, 5190, 4152}};
@@ -78,7 +78,7 @@ TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
 TEST_F(LayoutTest, WindowsArePlacedInPixelsOnThePrimaryScreen) {
     for (const QPoint origin : {QPoint(0, 0), QPoint(1280, 0), QPoint(0, 1024)}) {
         SCOPED_TRACE(testing::Message() << origin.x() << "," << origin.y());
-        platform::useFixedScreen(1024, 768, 15, 15, origin.x(), origin.y());
+        useScreen(1024, 768, 15, 15, origin.x(), origin.y());
         graphics();
         EXPECT_EQ(graphics().geometry(), QRect(0, 0, 658, 768).translated(origin));
         EXPECT_EQ(program().geometry(), QRect(658, 0, 366, 372).translated(origin));
@@ -88,7 +88,7 @@ TEST_F(LayoutTest, WindowsArePlacedInPixelsOnThePrimaryScreen) {
         // Controls sit one pixel in, inside the border.
         EXPECT_EQ(graphics().progname.mapTo(&graphics(), QPoint(0, 0)), QPoint(11, 48));
         unloadWindows();
-        resetVariables();
+        variables::resetAll();
     }
 }
 

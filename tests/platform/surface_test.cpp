@@ -5,6 +5,7 @@
 
 #include "platform/screen.h"
 #include "platform/widgets.h"
+#include "support/marlo_fixture.h"
 
 using namespace platform;
 
@@ -20,7 +21,7 @@ int darkPixels(const QImage& image, const QRect& area) {
 // At 15 x 12 twips per pixel a 5-pixel pen must still be 5 pixels across both ways; a thin
 // dotted line alternates pixels.
 TEST(Surface, PensAreDevicePixelsWideInBothDirections) {
-    useFixedScreen(1024, 768, 15, 12);
+    useScreen(1024, 768, 15, 12);
     const auto dark = [](double width, PenStyle style, QLineF line, QRect across) {
         SurfaceWidget floor(nullptr, Scale::Twips, Qt::white, false);
         floor.resize(60, 60);
@@ -36,7 +37,7 @@ TEST(Surface, PensAreDevicePixelsWideInBothDirections) {
 
 // Covering a window must not lose what was drawn: every paint comes from the kept list.
 TEST(Surface, TextStaysOnTheLineOrEndsItAndIsRepaintedFromWhatWasKept) {
-    useFixedScreen(1024, 768, 15, 15);
+    useScreen(1024, 768, 15, 15);
     SurfaceWidget box(nullptr, Scale::Twips, Qt::white, true);
     box.resize(200, 100);
     Surface& surface = box.surface();

@@ -134,10 +134,10 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
                  {"classroom", true, "not printed"},
                  {nullptr, true, "not printed"}};
     // During a run it only stops it.
-    running = True;
+    running = yes;
     print(QStringLiteral("FF"));
     EXPECT_EQ(std::tuple(running, currentStatus(), printers.opened.size()),
-              std::tuple(False, QString("stopped!"), 0u));
+              std::tuple(no, QString("stopped!"), 0u));
     xpos = 3, ypos = 4, heading = 2, oldx = 2, oldy = 4;
     Module2::drawrobot();
     const QRect robot = graphics().P2.geometry();
@@ -150,7 +150,7 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
         print(QStringLiteral("RFFFFFFFFFFFFFFFFFFFF"));  // crashes on paper
         EXPECT_EQ(currentStatus(), c.status);
         EXPECT_EQ(std::tuple(xpos, ypos, heading, oldx, oldy, crashed),
-                  std::tuple(3, 4, 2, 2, 4, False));
+                  std::tuple(3, 4, 2, 2, 4, no));
         EXPECT_EQ(graphics().P2.geometry(), robot);
         EXPECT_FALSE(program().ProgramText.surface().commands().empty()) << "listing not redrawn";
     }
@@ -161,7 +161,15 @@ TEST_F(PrintTest, SavedReportIsNamedAfterTheProgramButNeverAPathOrAProgramFile) 
         {"../../etc/passwd", "_.._etc_passwd.pdf"},
         {"..", "program.pdf"},
         {"square.mlo", "square.mlo.pdf"},
-        {QString(300, QLatin1Char('x')), QString(100, QLatin1Char('x')) + ".pdf"}};
+        // Trimmed before the dots go, so the file is not hidden.
+        {" ..x", "x.pdf"},
+        {"a\tb\x7f", "a_b_.pdf"},
+        // File systems take 255 bytes: 251 and ".pdf", cut where a character ends.
+        {QString(300, QLatin1Char('x')), QString(251, QLatin1Char('x')) + ".pdf"},
+        {QString(100, QChar(0x674e)), QString(83, QChar(0x674e)) + ".pdf"},
+        {"x" + QString("\U0001F600").repeated(100),
+         "x" + QString("\U0001F600").repeated(62) + ".pdf"},
+        {QString(QChar(0xdc00)) + "a", "_a.pdf"}};
     for (const auto& [name, file] : cases)
         EXPECT_EQ(PrinterSupport::pdfFileName(name), file) << name.toStdString();
     // A writer's name that is not a folder keeps the file in the programs folder.

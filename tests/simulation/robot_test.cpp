@@ -19,8 +19,7 @@ class RobotTest : public StartedMarloTest {
   protected:
     // Mid-run on a square, with no crash, status or beep yet.
     void put(int column, int row, int towards) {
-        std::tie(xpos, ypos, heading, crashed, running) =
-            std::tuple(column, row, towards, False, True);
+        std::tie(xpos, ypos, heading, crashed, running) = std::tuple(column, row, towards, no, yes);
         showStatus("");
         beeper.beeps = 0;
     }
@@ -29,7 +28,7 @@ class RobotTest : public StartedMarloTest {
         checkcrash();
     }
     Seen seen() const {
-        return Seen(xpos, ypos, heading, crashed == True, running == True, currentStatus(),
+        return Seen(xpos, ypos, heading, crashed == yes, running == yes, currentStatus(),
                     beeper.beeps);
     }
     void run(const QString& program) {
@@ -67,7 +66,7 @@ TEST_F(RobotTest, ColumnsFollowTheWindowAndTheSpriteTheScreen) {
         graphics().twips.setWidth(cells * cellsize);
         EXPECT_EQ(std::pair(columncount(), homecolumn()), std::pair(columns, home));
     }
-    platform::useFixedScreen(1024, 768, 15, 12);
+    useScreen(1024, 768, 15, 12);
     drawrobot();
     EXPECT_EQ(QPointF(graphics().P2.twips.left(), graphics().P2.twips.top()),
               QPointF(4860, 5792.5 - 17.5 * 12));
@@ -132,7 +131,7 @@ TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
         SCOPED_TRACE(testing::Message() << r.program << " " << std::get<5>(r.end).toStdString());
         std::tie(targetx, targety) = std::pair(r.target.x(), r.target.y());
         graphics().target.setVisible(r.target != none);
-        saved = True;
+        saved = yes;
         for (int time = 0; time < 2; ++time) {
             dispatch = ScriptedDispatch{};
             beeper.beeps = 0;
@@ -149,7 +148,7 @@ TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
             EXPECT_TRUE(std::ranges::none_of(listingRows(), &ListingRow::wordEmphasised));
             expectSprite();
             EXPECT_EQ(std::tuple(graphics().target.isHidden(), prog, saved),
-                      std::tuple(r.target == none, QString(r.program), True));
+                      std::tuple(r.target == none, QString(r.program), yes));
         }
     }
 }

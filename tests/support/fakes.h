@@ -8,8 +8,16 @@
 #include <random>
 #include <vector>
 
+#include "platform/screen.h"
 #include "platform/services.h"
 #include "platform/speech.h"
+
+// A screen of the size, resolution and place on the desktop that a test chooses.
+class FixedScreen final : public platform::Screens {
+  public:
+    platform::ScreenMetrics primary() override { return metrics; }
+    platform::ScreenMetrics metrics;
+};
 
 // Counts beeps instead of making them.
 class RecordingBeeper final : public platform::Beeper {

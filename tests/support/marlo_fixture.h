@@ -6,8 +6,10 @@
 #include "layout/windows.h"
 #include "support/qt_printers.h"
 
-// Sets every shared variable back to its value at process start.
-void resetVariables();
+// Lays MARLO out on a fixed screen of the given size in pixels, placed at the given point of
+// the desktop.
+void useScreen(int widthPixels, int heightPixels, double twipsPerPixelX, double twipsPerPixelY,
+               int originX = 0, int originY = 0);
 
 // Starts MARLO on a fixed screen, as its start-up window's load handler does.
 void startMarlo(int widthPixels = 1024, int heightPixels = 768, double twipsPerPixelX = 15,
@@ -16,7 +18,7 @@ void startMarlo(int widthPixels = 1024, int heightPixels = 768, double twipsPerP
 // Each test starts from a fresh process state and leaves no windows behind.
 class MarloTest : public testing::Test {
   protected:
-    void SetUp() override { resetVariables(); }
+    void SetUp() override { variables::resetAll(); }
     void TearDown() override;
 };
 
