@@ -32,7 +32,7 @@ bool readCommandLine(int argc, char* argv[]) {
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
-            "%s\nSee marlo(1) for the keys, where programs and reports are kept, and what "
+            "%s\nSee marlo(1) for the keys, where programs and reports are kept,\nand what "
             "each message means.\n",
             qPrintable(parser.helpText()));
         std::exit(EXIT_SUCCESS);
