@@ -73,7 +73,7 @@ become_caller() {
         session+=("XDG_RUNTIME_DIR=$runtime")
         [[ -S $runtime/bus ]] && session+=("DBUS_SESSION_BUS_ADDRESS=unix:path=$runtime/bus")
     fi
-    echo "building and running as $SUDO_USER"
+    echo "going on as $SUDO_USER"
     exec runuser -u "$SUDO_USER" -- env -u SUDO_USER -u SUDO_UID -u SUDO_GID -u SUDO_COMMAND \
         "${session[@]}" bash "$self" "$@"
 }
