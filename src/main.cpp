@@ -30,7 +30,13 @@ bool readCommandLine(int argc, char* argv[]) {
         QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
     parser.addOption(speak);
     parser.process(QCoreApplication::arguments());
-    if (parser.isSet(help)) parser.showHelp();
+    if (parser.isSet(help)) {
+        std::printf(
+            "%s\nSee marlo(1) for the keys, where programs and reports are kept,\nand what "
+            "each message means.\n",
+            qPrintable(parser.helpText()));
+        std::exit(EXIT_SUCCESS);
+    }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
                      qPrintable(parser.positionalArguments().constFirst()), argv[0]);
