@@ -35,7 +35,7 @@ double printx(double column);
 double printy(double row);
 
 // The file a report is saved as when there is no printer: named after the program, but
-// never a path, never a program file.
-QString pdfFileName(const QString& name);
+// never a path, never a program file; "my program 2.pdf" for the second copy, and so on.
+QString pdfFileName(const QString& name, int copy = 1);
 
 }  // namespace PrinterSupport

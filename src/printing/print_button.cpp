@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <memory>
 #include <optional>
 
@@ -68,23 +69,23 @@ void GraphicsWindow::PrintButton_Click() {
     // The default printer; without one, a PDF in the writer's own folder to print elsewhere.
     platform::Printers& printers = platform::seam<platform::Printers>();
     const std::optional<QString> printerName = printers.defaultPrinterName();
-    QString fileName;
-    QString path;
     std::unique_ptr<platform::PrintJob> job;
     if (printerName) {
         job = printers.openPrinter(*printerName);
-    } else {
+    } else if (const QString folder = files::writerDirectory(); !folder.isEmpty()) {
+        // An empty folder is no home to save in, and then nothing is made.
         files::makedirs();
-        fileName = PrinterSupport::pdfFileName(programname);
-        path = files::writerDirectory() + QLatin1Char('/') + fileName;
-        job = printers.openPdf(path);
+        job = printers.openPdf(folder, [name = programname](int copy) {
+            return PrinterSupport::pdfFileName(name, copy);
+        });
     }
-    const bool printed = printReport(*job);
+    const bool printed = job && printReport(*job);
     buttons().printprog();
     // A job that failed must not pass for printed, and a PDF must say where it went; paper
     // coming out of the printer says enough.
     if (!printed)
         showStatus(QStringLiteral("not printed"));
     else if (!printerName)
-        showStatus(QStringLiteral("saved as ") + fileName, path);
+        showStatus(QStringLiteral("saved as ") + QFileInfo(job->savedAs()).fileName(),
+                   job->savedAs());
 }

@@ -152,10 +152,11 @@ void printlisting() {
     }
 }
 
-QString pdfFileName(const QString& name) {
+QString pdfFileName(const QString& name, int copy) {
     // One plain file in the writer's directory; ".pdf" on the end keeps it from ever being a
-    // program file.
-    const QString suffix = QStringLiteral(".pdf");
+    // program file. A later copy's number fits within the name's bytes too.
+    const QString suffix = (copy > 1 ? QStringLiteral(" ") + QString::number(copy) : QString()) +
+                           QStringLiteral(".pdf");
     QString safe = platform::plainName(name, platform::longestNameBytes - suffix.size());
     if (safe.isEmpty()) safe = QStringLiteral("program");
     return safe + suffix;

@@ -1,8 +1,12 @@
 #include <QDate>
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
+
+#include <sys/resource.h>
 
 #include "app/status.h"
 #include "printing/PrinterSupport.h"
@@ -41,7 +45,7 @@ class PrintTest : public MarloTest {
     void SetUp() override {
         MarloTest::SetUp();
         qputenv("HOME", home.path().toLocal8Bit());
-        printers.paperPath = home.filePath(QStringLiteral("paper.pdf"));
+        printers.paperFolder = home.path();
         startMarlo();
         GraphicsWindow& main = graphics();
         main.twips.setWidth(20.6 * cellsize);
@@ -157,25 +161,37 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
 }
 
 TEST_F(PrintTest, SavedReportIsNamedAfterTheProgramButNeverAPathOrAProgramFile) {
-    const std::pair<QString, QString> cases[] = {
-        {"../../etc/passwd", "_.._etc_passwd.pdf"},
-        {"..", "program.pdf"},
-        {"square.mlo", "square.mlo.pdf"},
-        // Trimmed before the dots go, so the file is not hidden.
-        {" ..x", "x.pdf"},
-        {"a\tb\x7f", "a_b_.pdf"},
-        // File systems take 255 bytes: 251 and ".pdf", cut where a character ends.
-        {QString(300, QLatin1Char('x')), QString(251, QLatin1Char('x')) + ".pdf"},
-        {QString(100, QChar(0x674e)), QString(83, QChar(0x674e)) + ".pdf"},
-        {"x" + QString("\U0001F600").repeated(100),
-         "x" + QString("\U0001F600").repeated(62) + ".pdf"},
-        {QString(QChar(0xdc00)) + "a", "_a.pdf"}};
-    for (const auto& [name, file] : cases)
-        EXPECT_EQ(PrinterSupport::pdfFileName(name), file) << name.toStdString();
+    const struct {
+        QString name, file;
+    } cases[] = {{"../../etc/passwd", "_.._etc_passwd.pdf"},
+                 {"..", "program.pdf"},
+                 {"square.mlo", "square.mlo.pdf"},
+                 // Trimmed before the dots go, so the file is not hidden.
+                 {" ..x", "x.pdf"},
+                 {"a\tb\x7f", "a_b_.pdf"},
+                 // File systems take 255 bytes: 251 and ".pdf", cut where a character ends.
+                 {QString(300, QLatin1Char('x')), QString(251, QLatin1Char('x')) + ".pdf"},
+                 {QString(100, QChar(0x674e)), QString(83, QChar(0x674e)) + ".pdf"},
+                 {"x" + QString("\U0001F600").repeated(100),
+                  "x" + QString("\U0001F600").repeated(62) + ".pdf"},
+                 {QString(QChar(0xdc00)) + "a", "_a.pdf"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PrinterSupport::pdfFileName(c.name), c.file) << c.name.toStdString();
     // A writer's name that is not a folder keeps the file in the programs folder.
     author = QStringLiteral("../..");
     print(QString());
-    EXPECT_EQ(printers.opened, std::vector{home.filePath("brindle/marlo/programs/my program.pdf")});
+    const QDir programs(home.filePath("brindle/marlo/programs"));
+    EXPECT_EQ(printers.opened, std::vector{programs.filePath("my program.pdf")});
+    // The disk takes every such name, and a second copy's number fits in the 255 bytes.
+    QStringList expected{"my program.pdf", QString(249, QLatin1Char('x')) + " 2.pdf"};
+    for (const int i : {3, 6, 7, 5}) {
+        programname = cases[i].name;
+        print(QString());
+        expected.append(cases[i].file);
+    }
+    print(QString());
+    expected.sort();
+    EXPECT_EQ(programs.entryList(QDir::Files | QDir::Hidden), expected);
 }
 
 QByteArray run(const QString& tool, const QStringList& arguments) {
@@ -183,6 +199,35 @@ QByteArray run(const QString& tool, const QStringList& arguments) {
     process.start(tool, arguments);
     EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0) << tool.toStdString();
     return process.readAllStandardOutput();
+}
+
+// A class keeping the default name used to keep only the last report, and a full disk left a
+// report cut short in place of a good one.
+TEST_F(PrintTest, EachReportIsANewWholeFile) {
+    programname = QStringLiteral("my very very long prog");
+    author = QStringLiteral("Zo\u00e9 \u0141ukasz-Wr\u00f3blewska");
+    const QDir folder(home.filePath("brindle/marlo/programs/" + author));
+    const auto contents = [&](const QString& name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    print(QStringLiteral("FF"), -1);
+    const QByteArray first = contents("my very very long prog.pdf");
+    print(QStringLiteral("FF"), -1);
+    EXPECT_EQ(currentStatus(), "saved as my very very long prog 2.pdf");
+    EXPECT_EQ(graphics().warnings.toolTip(), folder.filePath("my very very long prog 2.pdf"));
+    // A full disk: no file grows beyond 4 KB.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+    const rlimit full{4096, original.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    print(QStringLiteral("FF"), -1);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &original), 0);
+    EXPECT_EQ(currentStatus(), "not printed");
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed),
+              (QStringList{"my very very long prog.pdf", "my very very long prog 2.pdf"}));
+    EXPECT_EQ(contents("my very very long prog.pdf"), first);
 }
 
 // Pens are the printer's dots: on screen-sized pixels the path would be six times as thick at
