@@ -80,6 +80,7 @@ class Surface {
     void setDevice(const QPaintDevice* device) { device_ = device; }
     // Twips or points on a twips surface; the current position stays where it is.
     void setScaleMode(Scale mode);
+    Scale scaleMode() const { return mode_; }
 
     void setDrawColor(const QColor& colour) { pen_.colour = colour; }
     void setDrawWidth(double pixels) { pen_.widthPixels = pixels; }

@@ -1,5 +1,7 @@
 #include <QDate>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/variables.h"
 #include "layout/windows.h"
@@ -24,6 +26,7 @@ constexpr double boundaryWidth = 10;
 constexpr double nameSize = 18;
 constexpr double textSize = 14;
 constexpr double headerShift = 4;
+constexpr double headerTop = 200;
 
 // The page's width in whole twips.
 int pageWidth() {
@@ -40,6 +43,33 @@ void setFontSize(double points) {
 void belowTheFloor() {
     printer().setCurrentY(single(printy(Module2::rowcount()) + wordOffset));
     printer().setCurrentX(single(printx(Module2::columncount() / 2.0) - wordOffset));
+}
+
+struct Piece {
+    QString text;
+    double points;
+};
+
+// The factor by which the pieces' sizes shrink together so that, printed in a row from x
+// twips, they end within the page: 1 when they already do.
+double fittingScale(const std::vector<Piece>& pieces, double x) {
+    platform::Surface& page = printer();
+    const Scale mode = page.scaleMode();
+    page.setScaleMode(Scale::Twips);
+    const double room = pageWidth() - x;
+    double scale = 1;
+    for (int tries = 0; tries < 20; ++tries) {
+        double width = 0;
+        for (const Piece& piece : pieces) {
+            setFontSize(piece.points * scale);
+            width += page.textWidth(piece.text);
+        }
+        if (width <= room) break;
+        // Text does not grow quite in step with its size, so close in on it.
+        scale *= std::min(room / width, 0.99);
+    }
+    page.setScaleMode(mode);
+    return scale;
 }
 
 }  // namespace
@@ -122,27 +152,36 @@ void printboundary() {
 
 void printheader() {
     platform::Surface& page = printer();
-    page.setCurrentX(pageWidth() / 4.0);
-    page.setCurrentY(200);
-    setFontSize(nameSize);
+    const double x = pageWidth() / 4.0;
+    const QDate today = platform::seam<platform::Calendar>().today();
+    const QString date = QStringLiteral(" on ") + today.toString(QStringLiteral("dd/MM/yyyy"));
+    const QString writtenBy = QStringLiteral("  written by ");
+    // Long names would run off the paper and lose the date: then both sizes shrink together,
+    // and the smaller pieces' drop with them, so the line still reads as one.
+    const double scale = fittingScale(
+        {{programname, nameSize}, {writtenBy, textSize}, {author, nameSize}, {date, textSize}}, x);
+    page.setCurrentX(x);
+    page.setCurrentY(headerTop);
+    setFontSize(nameSize * scale);
     page.setScaleMode(Scale::Points);
     page.print(programname, false);
     // The smaller pieces sit a little lower, so the line reads as one.
-    setFontSize(textSize);
-    page.setCurrentY(page.currentY() + headerShift);
-    page.print(QStringLiteral("  written by "), false);
-    setFontSize(nameSize);
-    page.setCurrentY(page.currentY() - headerShift);
+    setFontSize(textSize * scale);
+    page.setCurrentY(page.currentY() + headerShift * scale);
+    page.print(writtenBy, false);
+    setFontSize(nameSize * scale);
+    page.setCurrentY(page.currentY() - headerShift * scale);
     page.print(author, false);
-    setFontSize(textSize);
-    page.setCurrentY(page.currentY() + headerShift);
-    const QDate today = platform::seam<platform::Calendar>().today();
-    page.print(QStringLiteral(" on ") + today.toString(QStringLiteral("dd/MM/yyyy")), true);
+    setFontSize(textSize * scale);
+    page.setCurrentY(page.currentY() + headerShift * scale);
+    page.print(date, true);
 }
 
 void printlisting() {
     platform::Surface& page = printer();
     page.setScaleMode(Scale::Twips);
+    // A long header may have shrunk; the listing keeps its size.
+    setFontSize(textSize);
     page.print(QString(), true);
     const int threeFifths = pageWidth() * 3;
     for (qsizetype i = 0; i < prog.size(); ++i) {

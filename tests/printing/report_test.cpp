@@ -202,8 +202,8 @@ QByteArray run(const QString& tool, const QStringList& arguments) {
 }
 
 // A class keeping the default name used to keep only the last report, and a full disk left a
-// report cut short in place of a good one.
-TEST_F(PrintTest, EachReportIsANewWholeFile) {
+// report cut short in place of a good one; long names ran off the paper and lost the date.
+TEST_F(PrintTest, EachReportIsANewWholeFileWithItsWholeHeaderOnThePaper) {
     programname = QStringLiteral("my very very long prog");
     author = QStringLiteral("Zo\u00e9 \u0141ukasz-Wr\u00f3blewska");
     const QDir folder(home.filePath("brindle/marlo/programs/" + author));
@@ -228,6 +228,20 @@ TEST_F(PrintTest, EachReportIsANewWholeFile) {
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed),
               (QStringList{"my very very long prog.pdf", "my very very long prog 2.pdf"}));
     EXPECT_EQ(contents("my very very long prog.pdf"), first);
+
+    const QString header = QString::fromUtf8(run(
+        "pdftotext", {"-l", "1", "-layout", folder.filePath("my very very long prog.pdf"), "-"}));
+    EXPECT_TRUE(header.simplified().contains("my very very long prog written by " + author +
+                                             " on 05/12/2026"))
+        << header.toStdString();
+    // Both sizes shrink together, and the smaller pieces' drop with them.
+    const auto texts = printed<Text>();
+    const double scale = texts[0].font.points / 18;
+    EXPECT_LT(scale, 1);
+    EXPECT_DOUBLE_EQ(texts[1].font.points, 14 * scale);
+    EXPECT_DOUBLE_EQ(texts[2].font.points, 18 * scale);
+    EXPECT_DOUBLE_EQ(texts[1].at.y() - texts[0].at.y(), 4 * 20 * scale);
+    EXPECT_EQ(texts[5].font.points, 14);  // the listing keeps its size
 }
 
 // Pens are the printer's dots: on screen-sized pixels the path would be six times as thick at
