@@ -114,6 +114,11 @@ class Surface {
     // The printable part of the page in twips, whatever the scale mode; empty when the
     // device is not a page.
     QSizeF pageSize() const;
+    // Pages so far: one more than the page breaks.
+    int pages() const;
+    // Called at the top of each page after the first, before the text that continues there;
+    // what it prints stands above that text.
+    std::function<void()> pageStarted;
 
     // The visible extent in the surface's units: a picture that covers it all hides
     // everything drawn before, which is then forgotten so the list does not grow for ever.
@@ -129,6 +134,7 @@ class Surface {
 
   private:
     void append(Command command);
+    void startPage();
     // Units of what is kept per unit of the current scale mode.
     double modeFactor() const;
     QPointF kept(double x, double y) const { return {x * modeFactor(), y * modeFactor()}; }

@@ -24,6 +24,10 @@ void printboundary();
 void printheader();
 void printlisting();
 
+// Small type at the top of each page after the first, so loose sheets can be matched: the
+// program, the writer and "page 2 of 7".
+void printrunningheader(int pages);
+
 // The replay's boundary check and crash mark, and the target with the outcome.
 void printcheckcrash();
 void printcrash();

@@ -44,12 +44,13 @@ class RobotStateKept {
 // The words under the floor come before the header sets a size: they take the listing's.
 constexpr double wordsBelowTheFloorSize = 14;
 
-// Draws the whole report on a fresh page laid out for the job's device, and prints it.
-bool printReport(platform::PrintJob& job) {
-    const RobotStateKept kept;
+// Draws the whole report on a fresh page laid out for the device; the pages after the first
+// say they are of `pages`. Gives the number of pages drawn.
+int drawReport(const QPaintDevice& device, int pages) {
     platform::Surface& page = PrinterSupport::printer();
     page = platform::Surface(platform::Scale::Twips);
-    page.setDevice(&job.device());
+    page.setDevice(&device);
+    page.pageStarted = [pages] { PrinterSupport::printrunningheader(pages); };
     platform::FontChoice font = page.font();
     font.points = wordsBelowTheFloorSize;
     page.setFont(font);
@@ -57,8 +58,20 @@ bool printReport(platform::PrintJob& job) {
     PrinterSupport::printboundary();
     PrinterSupport::printheader();
     PrinterSupport::printlisting();
+    return page.pages();
+}
+
+// Draws the whole report and prints it.
+bool printReport(platform::PrintJob& job) {
+    const RobotStateKept kept;
+    // The page count is known once the listing is laid out. The running header is as tall
+    // whatever count it gives, so drawing again with the count lays out the same pages.
+    const int pages = drawReport(job.device(), 1);
+    if (pages > 1) drawReport(job.device(), pages);
+    platform::Surface& page = PrinterSupport::printer();
     const bool printed = job.print(page);
     page.setDevice(nullptr);
+    page.pageStarted = nullptr;
     return printed;
 }
 

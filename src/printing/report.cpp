@@ -27,6 +27,7 @@ constexpr double nameSize = 18;
 constexpr double textSize = 14;
 constexpr double headerShift = 4;
 constexpr double headerTop = 200;
+constexpr double runningHeaderSize = 10;
 
 // The page's width in whole twips.
 int pageWidth() {
@@ -175,6 +176,23 @@ void printheader() {
     setFontSize(textSize * scale);
     page.setCurrentY(page.currentY() + headerShift * scale);
     page.print(date, true);
+}
+
+void printrunningheader(int pages) {
+    platform::Surface& page = printer();
+    const QString header = programname + QStringLiteral(", written by ") + author +
+                           QStringLiteral(", page ") + QString::number(page.pages()) +
+                           QStringLiteral(" of ") + QString::number(pages);
+    const double x = pageWidth() / 4.0;
+    page.setScaleMode(Scale::Twips);
+    setFontSize(runningHeaderSize);
+    // As tall whatever it says, so that the pages come out the same once the count is known.
+    const double below = headerTop + page.textHeight();
+    setFontSize(runningHeaderSize * fittingScale({{header, runningHeaderSize}}, x));
+    page.setCurrentX(x);
+    page.setCurrentY(headerTop);
+    page.print(header, true);
+    page.setCurrentY(below);
 }
 
 void printlisting() {

@@ -271,6 +271,21 @@ TEST_F(PrintTest, OnPaperAt600Dpi) {
     const auto breaks = printed<platform::PageBreak>().size();
     EXPECT_GT(breaks, 1u);
     EXPECT_EQ(words.count('\f'), breaks + 1);  // pages
+    // Each later page starts with a small running header; the listing goes on below it, in
+    // its own column and size.
+    const auto& commands = PrinterSupport::printer().commands();
+    int number = 1;
+    for (size_t i = 0; i + 2 < commands.size(); ++i) {
+        if (!std::holds_alternative<platform::PageBreak>(commands[i])) continue;
+        const auto& header = std::get<Text>(commands[i + 1]);
+        const auto& next = std::get<Text>(commands[i + 2]);
+        EXPECT_EQ(
+            header.text,
+            QString("my program, written by me, page %1 of %2").arg(++number).arg(breaks + 1));
+        EXPECT_GE(next.at.y(), header.at.y() + 10 * 20);
+        EXPECT_EQ(next.at.x(), 7344);
+        EXPECT_EQ(next.font.points, 14);
+    }
 }
 
 }  // namespace
