@@ -244,6 +244,13 @@ TEST_F(PrintTest, EachReportIsANewWholeFileWithItsWholeHeaderOnThePaper) {
     EXPECT_EQ(texts[5].font.points, 14);  // the listing keeps its size
 }
 
+// The words under the floor stand under its middle, a real half: column 7.5 of 15.
+TEST_F(PrintTest, WordsBelowAFloorOfFifteenColumnsStandUnderItsMiddle) {
+    graphics().twips.setWidth(15.6 * cellsize);
+    print(QStringLiteral("F"));
+    EXPECT_NEAR(printed<Text>()[0].at.x(), 9.5 * 12240 / 34 - 400, 0.01);
+}
+
 // Pens are the printer's dots: on screen-sized pixels the path would be six times as thick at
 // 600 dpi. Text is measured on the page, and lines that do not fit go on following pages.
 TEST_F(PrintTest, OnPaperAt600Dpi) {
