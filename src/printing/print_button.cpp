@@ -86,7 +86,7 @@ void GraphicsWindow::PrintButton_Click() {
     if (printerName) {
         job = printers.openPrinter(*printerName);
     } else if (const QString folder = files::writerDirectory(); !folder.isEmpty()) {
-        // An empty folder is no home to save in, and then nothing is made.
+        // Without a home the folder is empty: nothing is made and nothing printed.
         files::makedirs();
         job = printers.openPdf(folder, [name = programname](int copy) {
             return PrinterSupport::pdfFileName(name, copy);
