@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
@@ -12,10 +11,16 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRandomGenerator>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "platform/file_names.h"
 #include "platform/surface.h"
@@ -110,29 +115,89 @@ bool paintPages(QPrinter& printer, const Surface& pages) {
     return paged && ended && printer.printerState() != QPrinter::Error;
 }
 
-// The PDF writer reports no failed write: at least the file must be there.
-bool written(const QString& path) {
-    const QFileInfo file(path);
-    return file.isFile() && file.size() > 0;
+// The PDF writer reports no failed write, and a full disk leaves a document cut short: the
+// file is forced to the disk and must end with the trailer.
+bool complete(QFile& file) {
+    constexpr qint64 tailBytes = 16;
+    if (!file.isOpen() || ::fsync(file.handle()) != 0) return false;
+    const qint64 size = file.size();
+    return size >= tailBytes && file.seek(size - tailBytes) &&
+           file.read(tailBytes).trimmed().endsWith("%%EOF");
+}
+
+// A new hidden file in `folder` for a document on its way. Made like any new file, so the
+// umask applies (QTemporaryFile's would be its owner's alone).
+bool createHidden(QFile& file, const QString& folder) {
+    constexpr QFile::Permissions anyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                          QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    for (int tries = 0; tries < 100; ++tries) {
+        file.setFileName(QStringLiteral("%1/.marlo-%2.pdf")
+                             .arg(folder)
+                             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        if (file.open(QIODevice::ReadWrite | QIODevice::NewOnly, anyone)) return true;
+        if (!file.exists()) break;
+    }
+    file.setFileName(QString());
+    return false;
+}
+
+// No copy number goes past this; a folder with so many copies takes no more.
+constexpr int mostCopies = 9999;
+
+enum class Placed { Renamed, Linked, Taken, Failed };
+
+// Gives a whole document a name. Another MARLO may be saving under the same name at this
+// moment, so a name is only ever taken where no file has it.
+Placed placeAsNew(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source, AT_FDCWD, target, RENAME_NOREPLACE) == 0)
+        return Placed::Renamed;
+    // A file system that cannot rename without replacing can still make a new link.
+    if ((errno == EINVAL || errno == ENOSYS) && ::link(source, target) == 0) return Placed::Linked;
+    return errno == EEXIST ? Placed::Taken : Placed::Failed;
 }
 
 class PdfJob final : public PrintJob {
   public:
-    PdfJob(const QString& path, const QPageLayout& page)
-        : printer_(QPrinter::HighResolution), path_(path) {
+    PdfJob(const QString& folder, const CopyName& name, const QPageLayout& page)
+        : printer_(QPrinter::HighResolution), folder_(folder), name_(name) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(path);
+        // An empty name would turn the PDF into a native print job.
+        if (createHidden(file_, folder)) printer_.setOutputFileName(file_.fileName());
         printer_.setResolution(pdfDotsPerInch);
         printer_.setPageLayout(page);
     }
+    ~PdfJob() override {
+        // A document that got no name of its own leaves nothing behind.
+        if (!renamed_ && !file_.fileName().isEmpty()) file_.remove();
+    }
+    PdfJob(const PdfJob&) = delete;
+    PdfJob& operator=(const PdfJob&) = delete;
+
     const QPaintDevice& device() const override { return printer_; }
     bool print(const Surface& pages) override {
-        return paintPages(printer_, pages) && written(path_);
+        if (!file_.isOpen() || !paintPages(printer_, pages) || !complete(file_)) return false;
+        for (int copy = 1; copy <= mostCopies; ++copy) {
+            const QString path = folder_ + QLatin1Char('/') + name_(copy);
+            const Placed placed = placeAsNew(file_.fileName(), path);
+            if (placed == Placed::Taken) continue;
+            if (placed == Placed::Failed) return false;
+            renamed_ = placed == Placed::Renamed;
+            savedAs_ = path;
+            return true;
+        }
+        return false;
     }
+    QString savedAs() const override { return savedAs_; }
 
   private:
     QPrinter printer_;
-    QString path_;
+    QString folder_;
+    CopyName name_;
+    QFile file_;
+    bool renamed_ = false;
+    QString savedAs_;
 };
 
 // CUPS's own call for a job, found when the first job is sent: linked in, libcups would bring
@@ -156,18 +221,15 @@ class PrinterJob final : public PrintJob {
           file_(QDir::tempPath() + QStringLiteral("/marlo-XXXXXX.pdf")) {
         const QPageLayout page = printer_.pageLayout();
         const int dotsPerInch = printer_.resolution();
-        file_.open();
-        file_.close();
         printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(file_.fileName());
+        if (file_.open()) printer_.setOutputFileName(file_.fileName());
         printer_.setResolution(dotsPerInch);
         printer_.setPageLayout(page);
     }
     const QPaintDevice& device() const override { return printer_; }
     bool print(const Surface& pages) override {
         const CupsPrintFile send = cupsPrintFile();
-        if (send == nullptr || file_.fileName().isEmpty() || !paintPages(printer_, pages) ||
-            !written(file_.fileName()))
+        if (send == nullptr || !file_.isOpen() || !paintPages(printer_, pages) || !complete(file_))
             return false;
         return send(name_.toLocal8Bit().constData(),
                     QFile::encodeName(file_.fileName()).constData(), "MARLO", 0, nullptr) != 0;
@@ -189,14 +251,15 @@ class CupsPrinters final : public Printers {
     std::unique_ptr<PrintJob> openPrinter(const QString& name) override {
         return std::make_unique<PrinterJob>(name);
     }
-    std::unique_ptr<PrintJob> openPdf(const QString& path) override {
+    std::unique_ptr<PrintJob> openPdf(const QString& folder, const CopyName& name) override {
         // Letter where the locale measures in inches, A4 elsewhere; margins any printer can
         // print within.
         const QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                                   ? QPageSize::Letter
                                   : QPageSize::A4);
-        return pdfJob(path, QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                        QPageLayout::Millimeter));
+        return pdfJob(folder, name,
+                      QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                  QPageLayout::Millimeter));
     }
 };
 
@@ -207,8 +270,9 @@ class ImmediateEnd final : public ProcessEnd {
 
 }  // namespace
 
-std::unique_ptr<PrintJob> pdfJob(const QString& path, const QPageLayout& page) {
-    return std::make_unique<PdfJob>(path, page);
+std::unique_ptr<PrintJob> pdfJob(const QString& folder, const CopyName& name,
+                                 const QPageLayout& page) {
+    return std::make_unique<PdfJob>(folder, name, page);
 }
 
 template <>

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -70,9 +71,14 @@ class PrintJob {
     // The page: its size, its resolution and the metrics of text on it.
     virtual const QPaintDevice& device() const = 0;
     // Paints the surface's pages and ends the document. False when the printer refused the
-    // job or the file could not be written.
+    // job or the whole file could not be written.
     virtual bool print(const Surface& pages) = 0;
+    // The file the document was saved as; empty for paper.
+    virtual QString savedAs() const { return {}; }
 };
+
+// The file name of the n-th document saved under one name, counting from 1.
+using CopyName = std::function<QString(int copy)>;
 
 class Printers {
   public:
@@ -80,12 +86,15 @@ class Printers {
     // The system's default printer, or nothing when there is none.
     virtual std::optional<QString> defaultPrinterName() = 0;
     virtual std::unique_ptr<PrintJob> openPrinter(const QString& name) = 0;
-    // A PDF file at 600 dpi on the locale's usual paper.
-    virtual std::unique_ptr<PrintJob> openPdf(const QString& path) = 0;
+    // A PDF file at 600 dpi on the locale's usual paper, saved in `folder` as the first of
+    // name(1), name(2), ... that no file has yet: it never replaces a file, and only a
+    // whole document gets a name.
+    virtual std::unique_ptr<PrintJob> openPdf(const QString& folder, const CopyName& name) = 0;
 };
 
-// A real PDF document on the given page, for tests that need one.
-std::unique_ptr<PrintJob> pdfJob(const QString& path, const QPageLayout& page);
+// A real PDF document on the given page, saved as openPdf() saves one, for tests that need one.
+std::unique_ptr<PrintJob> pdfJob(const QString& folder, const CopyName& name,
+                                 const QPageLayout& page);
 
 class ProcessEnd {
   public:

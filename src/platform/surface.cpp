@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/screen.h"
 #include "platform/twips.h"
@@ -73,6 +74,7 @@ void Surface::print(const QString& text, bool endLine) {
     if (!page.isEmpty() && currentY_ > 0 && currentY_ + height > page.height()) {
         append(PageBreak{});
         currentY_ = 0;
+        startPage();
     }
     append(Text{{currentX_, currentY_}, text, font_, textColour_});
     if (endLine) {
@@ -81,6 +83,18 @@ void Surface::print(const QString& text, bool endLine) {
     } else {
         currentX_ += textWidth(text) * modeFactor();
     }
+}
+
+void Surface::startPage() {
+    if (!pageStarted) return;
+    // The text on its way keeps its place across the line and its font.
+    const double x = currentX_;
+    const FontChoice font = font_;
+    const Scale mode = mode_;
+    pageStarted();
+    currentX_ = x;
+    font_ = font;
+    mode_ = mode;
 }
 
 void Surface::paintPicture(const Picture& picture, double x, double y) {
@@ -115,6 +129,13 @@ double Surface::unitsPerPixelY() const {
 QSizeF Surface::pageSize() const {
     if (dynamic_cast<const QPagedPaintDevice*>(device_) == nullptr) return {};
     return {device_->width() * unitsPerPixelX(), device_->height() * unitsPerPixelY()};
+}
+
+int Surface::pages() const {
+    const auto breaks = std::ranges::count_if(commands_, [](const Command& command) {
+        return std::holds_alternative<PageBreak>(command);
+    });
+    return 1 + static_cast<int>(breaks);
 }
 
 void Surface::replay(QPainter& painter, const std::function<void()>& nextPage) const {

@@ -80,6 +80,7 @@ class Surface {
     void setDevice(const QPaintDevice* device) { device_ = device; }
     // Twips or points on a twips surface; the current position stays where it is.
     void setScaleMode(Scale mode);
+    Scale scaleMode() const { return mode_; }
 
     void setDrawColor(const QColor& colour) { pen_.colour = colour; }
     void setDrawWidth(double pixels) { pen_.widthPixels = pixels; }
@@ -113,6 +114,11 @@ class Surface {
     // The printable part of the page in twips, whatever the scale mode; empty when the
     // device is not a page.
     QSizeF pageSize() const;
+    // Pages so far: one more than the page breaks.
+    int pages() const;
+    // Called at the top of each page after the first, before the text that continues there;
+    // what it prints stands above that text.
+    std::function<void()> pageStarted;
 
     // The visible extent in the surface's units: a picture that covers it all hides
     // everything drawn before, which is then forgotten so the list does not grow for ever.
@@ -128,6 +134,7 @@ class Surface {
 
   private:
     void append(Command command);
+    void startPage();
     // Units of what is kept per unit of the current scale mode.
     double modeFactor() const;
     QPointF kept(double x, double y) const { return {x * modeFactor(), y * modeFactor()}; }

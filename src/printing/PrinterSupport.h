@@ -24,6 +24,10 @@ void printboundary();
 void printheader();
 void printlisting();
 
+// Small type at the top of each page after the first, so loose sheets can be matched: the
+// program, the writer and "page 2 of 7".
+void printrunningheader(int pages);
+
 // The replay's boundary check and crash mark, and the target with the outcome.
 void printcheckcrash();
 void printcrash();
@@ -35,7 +39,7 @@ double printx(double column);
 double printy(double row);
 
 // The file a report is saved as when there is no printer: named after the program, but
-// never a path, never a program file.
-QString pdfFileName(const QString& name);
+// never a path, never a program file; "my program 2.pdf" for the second copy, and so on.
+QString pdfFileName(const QString& name, int copy = 1);
 
 }  // namespace PrinterSupport

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <memory>
 #include <optional>
 
@@ -43,12 +44,13 @@ class RobotStateKept {
 // The words under the floor come before the header sets a size: they take the listing's.
 constexpr double wordsBelowTheFloorSize = 14;
 
-// Draws the whole report on a fresh page laid out for the job's device, and prints it.
-bool printReport(platform::PrintJob& job) {
-    const RobotStateKept kept;
+// Draws the whole report on a fresh page laid out for the device; the pages after the first
+// say they are of `pages`. Gives the number of pages drawn.
+int drawReport(const QPaintDevice& device, int pages) {
     platform::Surface& page = PrinterSupport::printer();
     page = platform::Surface(platform::Scale::Twips);
-    page.setDevice(&job.device());
+    page.setDevice(&device);
+    page.pageStarted = [pages] { PrinterSupport::printrunningheader(pages); };
     platform::FontChoice font = page.font();
     font.points = wordsBelowTheFloorSize;
     page.setFont(font);
@@ -56,8 +58,20 @@ bool printReport(platform::PrintJob& job) {
     PrinterSupport::printboundary();
     PrinterSupport::printheader();
     PrinterSupport::printlisting();
+    return page.pages();
+}
+
+// Draws the whole report and prints it.
+bool printReport(platform::PrintJob& job) {
+    const RobotStateKept kept;
+    // The page count is known once the listing is laid out. The running header is as tall
+    // whatever count it gives, so drawing again with the count lays out the same pages.
+    const int pages = drawReport(job.device(), 1);
+    if (pages > 1) drawReport(job.device(), pages);
+    platform::Surface& page = PrinterSupport::printer();
     const bool printed = job.print(page);
     page.setDevice(nullptr);
+    page.pageStarted = nullptr;
     return printed;
 }
 
@@ -68,23 +82,23 @@ void GraphicsWindow::PrintButton_Click() {
     // The default printer; without one, a PDF in the writer's own folder to print elsewhere.
     platform::Printers& printers = platform::seam<platform::Printers>();
     const std::optional<QString> printerName = printers.defaultPrinterName();
-    QString fileName;
-    QString path;
     std::unique_ptr<platform::PrintJob> job;
     if (printerName) {
         job = printers.openPrinter(*printerName);
-    } else {
+    } else if (const QString folder = files::writerDirectory(); !folder.isEmpty()) {
+        // Without a home the folder is empty: nothing is made and nothing printed.
         files::makedirs();
-        fileName = PrinterSupport::pdfFileName(programname);
-        path = files::writerDirectory() + QLatin1Char('/') + fileName;
-        job = printers.openPdf(path);
+        job = printers.openPdf(folder, [name = programname](int copy) {
+            return PrinterSupport::pdfFileName(name, copy);
+        });
     }
-    const bool printed = printReport(*job);
+    const bool printed = job && printReport(*job);
     buttons().printprog();
     // A job that failed must not pass for printed, and a PDF must say where it went; paper
     // coming out of the printer says enough.
     if (!printed)
         showStatus(QStringLiteral("not printed"));
     else if (!printerName)
-        showStatus(QStringLiteral("saved as ") + fileName, path);
+        showStatus(QStringLiteral("saved as ") + QFileInfo(job->savedAs()).fileName(),
+                   job->savedAs());
 }

@@ -1,5 +1,7 @@
 #include <QDate>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/variables.h"
 #include "layout/windows.h"
@@ -24,6 +26,8 @@ constexpr double boundaryWidth = 10;
 constexpr double nameSize = 18;
 constexpr double textSize = 14;
 constexpr double headerShift = 4;
+constexpr double headerTop = 200;
+constexpr double runningHeaderSize = 10;
 
 // The page's width in whole twips.
 int pageWidth() {
@@ -40,6 +44,33 @@ void setFontSize(double points) {
 void belowTheFloor() {
     printer().setCurrentY(single(printy(Module2::rowcount()) + wordOffset));
     printer().setCurrentX(single(printx(Module2::columncount() / 2.0) - wordOffset));
+}
+
+struct Piece {
+    QString text;
+    double points;
+};
+
+// The factor by which the pieces' sizes shrink together so that, printed in a row from x
+// twips, they end within the page: 1 when they already do.
+double fittingScale(const std::vector<Piece>& pieces, double x) {
+    platform::Surface& page = printer();
+    const Scale mode = page.scaleMode();
+    page.setScaleMode(Scale::Twips);
+    const double room = pageWidth() - x;
+    double scale = 1;
+    for (int tries = 0; tries < 20; ++tries) {
+        double width = 0;
+        for (const Piece& piece : pieces) {
+            setFontSize(piece.points * scale);
+            width += page.textWidth(piece.text);
+        }
+        if (width <= room) break;
+        // Text does not grow quite in step with its size, so close in on it.
+        scale *= std::min(room / width, 0.99);
+    }
+    page.setScaleMode(mode);
+    return scale;
 }
 
 }  // namespace
@@ -122,27 +153,53 @@ void printboundary() {
 
 void printheader() {
     platform::Surface& page = printer();
-    page.setCurrentX(pageWidth() / 4.0);
-    page.setCurrentY(200);
-    setFontSize(nameSize);
+    const double x = pageWidth() / 4.0;
+    const QDate today = platform::seam<platform::Calendar>().today();
+    const QString date = QStringLiteral(" on ") + today.toString(QStringLiteral("dd/MM/yyyy"));
+    const QString writtenBy = QStringLiteral("  written by ");
+    // Long names would run off the paper and lose the date: then both sizes shrink together,
+    // and the smaller pieces' drop with them, so the line still reads as one.
+    const double scale = fittingScale(
+        {{programname, nameSize}, {writtenBy, textSize}, {author, nameSize}, {date, textSize}}, x);
+    page.setCurrentX(x);
+    page.setCurrentY(headerTop);
+    setFontSize(nameSize * scale);
     page.setScaleMode(Scale::Points);
     page.print(programname, false);
     // The smaller pieces sit a little lower, so the line reads as one.
-    setFontSize(textSize);
-    page.setCurrentY(page.currentY() + headerShift);
-    page.print(QStringLiteral("  written by "), false);
-    setFontSize(nameSize);
-    page.setCurrentY(page.currentY() - headerShift);
+    setFontSize(textSize * scale);
+    page.setCurrentY(page.currentY() + headerShift * scale);
+    page.print(writtenBy, false);
+    setFontSize(nameSize * scale);
+    page.setCurrentY(page.currentY() - headerShift * scale);
     page.print(author, false);
-    setFontSize(textSize);
-    page.setCurrentY(page.currentY() + headerShift);
-    const QDate today = platform::seam<platform::Calendar>().today();
-    page.print(QStringLiteral(" on ") + today.toString(QStringLiteral("dd/MM/yyyy")), true);
+    setFontSize(textSize * scale);
+    page.setCurrentY(page.currentY() + headerShift * scale);
+    page.print(date, true);
+}
+
+void printrunningheader(int pages) {
+    platform::Surface& page = printer();
+    const QString header = programname + QStringLiteral(", written by ") + author +
+                           QStringLiteral(", page ") + QString::number(page.pages()) +
+                           QStringLiteral(" of ") + QString::number(pages);
+    const double x = pageWidth() / 4.0;
+    page.setScaleMode(Scale::Twips);
+    setFontSize(runningHeaderSize);
+    // As tall whatever it says, so that the pages come out the same once the count is known.
+    const double below = headerTop + page.textHeight();
+    setFontSize(runningHeaderSize * fittingScale({{header, runningHeaderSize}}, x));
+    page.setCurrentX(x);
+    page.setCurrentY(headerTop);
+    page.print(header, true);
+    page.setCurrentY(below);
 }
 
 void printlisting() {
     platform::Surface& page = printer();
     page.setScaleMode(Scale::Twips);
+    // A long header may have shrunk; the listing keeps its size.
+    setFontSize(textSize);
     page.print(QString(), true);
     const int threeFifths = pageWidth() * 3;
     for (qsizetype i = 0; i < prog.size(); ++i) {
@@ -152,10 +209,11 @@ void printlisting() {
     }
 }
 
-QString pdfFileName(const QString& name) {
+QString pdfFileName(const QString& name, int copy) {
     // One plain file in the writer's directory; ".pdf" on the end keeps it from ever being a
-    // program file.
-    const QString suffix = QStringLiteral(".pdf");
+    // program file. A later copy's number fits within the name's bytes too.
+    const QString suffix = (copy > 1 ? QStringLiteral(" ") + QString::number(copy) : QString()) +
+                           QStringLiteral(".pdf");
     QString safe = platform::plainName(name, platform::longestNameBytes - suffix.size());
     if (safe.isEmpty()) safe = QStringLiteral("program");
     return safe + suffix;

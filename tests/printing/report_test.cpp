@@ -1,8 +1,12 @@
 #include <QDate>
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
+
+#include <sys/resource.h>
 
 #include "app/status.h"
 #include "printing/PrinterSupport.h"
@@ -41,7 +45,7 @@ class PrintTest : public MarloTest {
     void SetUp() override {
         MarloTest::SetUp();
         qputenv("HOME", home.path().toLocal8Bit());
-        printers.paperPath = home.filePath(QStringLiteral("paper.pdf"));
+        printers.paperFolder = home.path();
         startMarlo();
         GraphicsWindow& main = graphics();
         main.twips.setWidth(20.6 * cellsize);
@@ -157,25 +161,33 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
 }
 
 TEST_F(PrintTest, SavedReportIsNamedAfterTheProgramButNeverAPathOrAProgramFile) {
-    const std::pair<QString, QString> cases[] = {
-        {"../../etc/passwd", "_.._etc_passwd.pdf"},
-        {"..", "program.pdf"},
-        {"square.mlo", "square.mlo.pdf"},
-        // Trimmed before the dots go, so the file is not hidden.
-        {" ..x", "x.pdf"},
-        {"a\tb\x7f", "a_b_.pdf"},
-        // File systems take 255 bytes: 251 and ".pdf", cut where a character ends.
-        {QString(300, QLatin1Char('x')), QString(251, QLatin1Char('x')) + ".pdf"},
-        {QString(100, QChar(0x674e)), QString(83, QChar(0x674e)) + ".pdf"},
-        {"x" + QString("\U0001F600").repeated(100),
-         "x" + QString("\U0001F600").repeated(62) + ".pdf"},
-        {QString(QChar(0xdc00)) + "a", "_a.pdf"}};
-    for (const auto& [name, file] : cases)
-        EXPECT_EQ(PrinterSupport::pdfFileName(name), file) << name.toStdString();
-    // A writer's name that is not a folder keeps the file in the programs folder.
+    const struct {
+        QString name, file;
+    } cases[] = {{"../../etc/passwd", "_.._etc_passwd.pdf"},
+                 {"..", "program.pdf"},
+                 {"square.mlo", "square.mlo.pdf"},
+                 // Trimmed before the dots go, so the file is not hidden.
+                 {" ..x", "x.pdf"},
+                 {"a\tb\x7f", "a_b_.pdf"},
+                 {QString(QChar(0xdc00)) + "a", "_a.pdf"},
+                 // File systems take 255 bytes, ".pdf" included, cut where a character ends.
+                 {QString(100, QChar(0x674e)), QString(83, QChar(0x674e)) + ".pdf"},
+                 {"xxxx" + QString("\U0001F600").repeated(100),
+                  "xxxx" + QString("\U0001F600").repeated(61) + ".pdf"},
+                 {QString(300, QLatin1Char('x')), QString(251, QLatin1Char('x')) + ".pdf"}};
+    // Each made on the disk; a writer's name that is not a folder keeps them in the programs
+    // folder, and the last one's second copy fits its number in the 255 bytes too.
     author = QStringLiteral("../..");
+    QStringList expected{QString(249, QLatin1Char('x')) + " 2.pdf"};
+    for (const auto& c : cases) {
+        programname = c.name;
+        print(QString());
+        expected.append(c.file);
+    }
     print(QString());
-    EXPECT_EQ(printers.opened, std::vector{home.filePath("brindle/marlo/programs/my program.pdf")});
+    expected.sort();
+    EXPECT_EQ(QDir(home.filePath("brindle/marlo/programs")).entryList(QDir::Files | QDir::Hidden),
+              expected);
 }
 
 QByteArray run(const QString& tool, const QStringList& arguments) {
@@ -183,6 +195,56 @@ QByteArray run(const QString& tool, const QStringList& arguments) {
     process.start(tool, arguments);
     EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0) << tool.toStdString();
     return process.readAllStandardOutput();
+}
+
+// A class keeping the default name used to keep only the last report, and a full disk left a
+// report cut short in place of a good one; long names ran off the paper and lost the date.
+TEST_F(PrintTest, EachReportIsANewWholeFileWithItsWholeHeaderOnThePaper) {
+    programname = QStringLiteral("my very very long prog");
+    author = QStringLiteral("Zo\u00e9 \u0141ukasz-Wr\u00f3blewska");
+    const QDir folder(home.filePath("brindle/marlo/programs/" + author));
+    const auto contents = [&](const QString& name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    print(QStringLiteral("FF"), -1);
+    const QByteArray first = contents("my very very long prog.pdf");
+    print(QStringLiteral("FF"), -1);
+    EXPECT_EQ(currentStatus(), "saved as my very very long prog 2.pdf");
+    EXPECT_EQ(graphics().warnings.toolTip(), folder.filePath("my very very long prog 2.pdf"));
+    // A full disk: no file grows beyond 4 KB.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+    const rlimit full{4096, original.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    print(QStringLiteral("FF"), -1);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &original), 0);
+    EXPECT_EQ(currentStatus(), "not printed");
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed),
+              (QStringList{"my very very long prog.pdf", "my very very long prog 2.pdf"}));
+    EXPECT_EQ(contents("my very very long prog.pdf"), first);
+
+    const QString header = QString::fromUtf8(run(
+        "pdftotext", {"-l", "1", "-layout", folder.filePath("my very very long prog.pdf"), "-"}));
+    EXPECT_TRUE(header.simplified().contains("my very very long prog written by " + author +
+                                             " on 05/12/2026"))
+        << header.toStdString();
+    // Both sizes shrink together, and the smaller pieces' drop with them.
+    const auto texts = printed<Text>();
+    const double scale = texts[0].font.points / 18;
+    EXPECT_LT(scale, 1);
+    EXPECT_DOUBLE_EQ(texts[1].font.points, 14 * scale);
+    EXPECT_DOUBLE_EQ(texts[2].font.points, 18 * scale);
+    EXPECT_DOUBLE_EQ(texts[1].at.y() - texts[0].at.y(), 4 * 20 * scale);
+    EXPECT_EQ(texts[5].font.points, 14);  // the listing keeps its size
+}
+
+// The words under the floor stand under its middle, a real half: column 7.5 of 15.
+TEST_F(PrintTest, WordsBelowAFloorOfFifteenColumnsStandUnderItsMiddle) {
+    graphics().twips.setWidth(15.6 * cellsize);
+    print(QStringLiteral("F"));
+    EXPECT_NEAR(printed<Text>()[0].at.x(), 9.5 * 12240 / 34 - 400, 0.01);
 }
 
 // Pens are the printer's dots: on screen-sized pixels the path would be six times as thick at
@@ -212,6 +274,21 @@ TEST_F(PrintTest, OnPaperAt600Dpi) {
     const auto breaks = printed<platform::PageBreak>().size();
     EXPECT_GT(breaks, 1u);
     EXPECT_EQ(words.count('\f'), breaks + 1);  // pages
+    // Each later page starts with a small running header; the listing goes on below it, in
+    // its own column and size.
+    const auto& commands = PrinterSupport::printer().commands();
+    int number = 1;
+    for (size_t i = 0; i + 2 < commands.size(); ++i) {
+        if (!std::holds_alternative<platform::PageBreak>(commands[i])) continue;
+        const auto& header = std::get<Text>(commands[i + 1]);
+        const auto& next = std::get<Text>(commands[i + 2]);
+        EXPECT_EQ(
+            header.text,
+            QString("my program, written by me, page %1 of %2").arg(++number).arg(breaks + 1));
+        EXPECT_GE(next.at.y(), header.at.y() + 10 * 20);
+        EXPECT_EQ(next.at.x(), 7344);
+        EXPECT_EQ(next.font.points, 14);
+    }
 }
 
 }  // namespace

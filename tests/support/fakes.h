@@ -58,30 +58,32 @@ class UsingFake {
 
 // The printers a test chooses: a default printer or none, and jobs that fail on demand. Every
 // job is a real PDF on US Letter without margins, a page 12240 twips wide: the PDF asked for,
-// or, for the printer, the paper at paperPath.
+// or, for the printer, "paper 1.pdf", "paper 2.pdf"... in paperFolder.
 class FakePrinters final : public platform::Printers {
   public:
     std::optional<QString> printer;
-    QString paperPath;
+    QString paperFolder;
     bool refuse = false;
-    // "printer NAME" or the PDF's path, for each job opened.
+    // "printer NAME" or the PDF's first choice of path, for each job opened.
     std::vector<QString> opened;
 
     std::optional<QString> defaultPrinterName() override { return printer; }
     std::unique_ptr<platform::PrintJob> openPrinter(const QString& name) override {
         opened.push_back(QStringLiteral("printer ") + name);
-        return job(paperPath);
+        return job(paperFolder, [](int copy) { return QStringLiteral("paper %1.pdf").arg(copy); });
     }
-    std::unique_ptr<platform::PrintJob> openPdf(const QString& path) override {
-        opened.push_back(path);
-        return job(path);
+    std::unique_ptr<platform::PrintJob> openPdf(const QString& folder,
+                                                const platform::CopyName& name) override {
+        opened.push_back(folder + QLatin1Char('/') + name(1));
+        return job(folder, name);
     }
 
   private:
     // A refused job is sent where no file can be written, as to a full disk.
-    std::unique_ptr<platform::PrintJob> job(const QString& path) const {
+    std::unique_ptr<platform::PrintJob> job(const QString& folder,
+                                            const platform::CopyName& name) const {
         const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
-        return platform::pdfJob(refuse ? QStringLiteral("/dev/null/refused.pdf") : path, letter);
+        return platform::pdfJob(refuse ? QStringLiteral("/dev/null") : folder, name, letter);
     }
 };
 
