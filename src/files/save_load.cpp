@@ -44,6 +44,8 @@ bool writeWhole(const QString& path, const QByteArray& bytes) {
 }
 
 bool trySave() {
+    // Without a home there is nowhere of the pupil's own to save to.
+    if (files::writerDirectory().isEmpty()) return false;
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
         dialogueSettings(QStringLiteral("MARLO files (*.mlo)")));
     if (!chosen) return false;

@@ -1,3 +1,4 @@
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,7 +59,7 @@ TEST_F(FilesTest, SavesInTheLoadedWritersDirectoryKeepingItsHeaderAndNames) {
     // Named without an extension, in the loaded writer's directory.
     choose(graphics().save, inWriterDirectory("\u0142\u00f3d\u017a \u674e"));
     EXPECT_EQ((QStringList{dialogs.saves.at(0).directory, dialogs.saves.at(0).fileName}),
-              (QStringList{files::programsDirectory() + "/Smith, Zo\u00eb", "zigzag"}));
+              (QStringList{*files::programsDirectory() + "/Smith, Zo\u00eb", "zigzag"}));
     EXPECT_EQ(contents(inWriterDirectory("\u0142\u00f3d\u017a \u674e.mlo")),
               "\"1998, v2\",\"\xc5\x82\xc3\xb3\x64\xc5\xba \xe6\x9d\x8e\","
               "\"Smith, Zo\xc3\xab\",\"FLX\"\r\n");
@@ -140,11 +141,35 @@ TEST_F(FilesTest, WriterNamesThatAreNoDirectoryNamesNeverLeaveTheProgramsDirecto
             click(*button);
             // The writer's directory is made before its dialogue opens there.
             EXPECT_EQ((button == &graphics().save ? dialogs.saves : dialogs.opens).back().directory,
-                      files::programsDirectory() + (writer == "Zo\u00eb" ? "/Zo\u00eb" : ""));
+                      *files::programsDirectory() + (writer == "Zo\u00eb" ? "/Zo\u00eb" : ""));
         }
-        EXPECT_EQ(QDir(files::programsDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+        EXPECT_EQ(QDir(*files::programsDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                   QStringList{"Zo\u00eb"});
     }
+}
+
+TEST_F(FilesTest, WithoutAHomeTheTreeGoesToThePasswordDatabasesHome) {
+    const QString home = getpwuid(getuid())->pw_dir;
+    // Unset, empty, relative or the root: none is a home.
+    for (const char* variable : {static_cast<const char*>(nullptr), "", "home", "/"}) {
+        variable ? qputenv("HOME", variable) : qunsetenv("HOME");
+        EXPECT_EQ(files::programsDirectory(), home + "/brindle/marlo/programs") << variable;
+    }
+}
+
+TEST_F(FilesTest, AUserWithNoHomeCannotSaveAndLoadsFromWhereverTheDialogueOpens) {
+    constexpr uid_t unknown = 54321;
+    ASSERT_EQ(getpwuid(unknown), nullptr);
+    if (geteuid() != 0) GTEST_SKIP() << "only root can become a user with no home";
+    qunsetenv("HOME");
+    ASSERT_EQ(setresuid(unknown, unknown, 0), 0);
+    EXPECT_EQ(files::programsDirectory(), std::nullopt);
+    click(graphics().save);
+    EXPECT_EQ(state().mid(4), (QStringList{"unsaved", "cancelled!"}));
+    click(graphics().load);
+    ASSERT_EQ(setresuid(0, 0, 0), 0);
+    EXPECT_TRUE(dialogs.saves.empty());
+    EXPECT_EQ(dialogs.opens.at(0).directory, "");
 }
 
 TEST_F(FilesTest, LeavingAsksOnlyWhileTheProgramIsUnsaved) {
