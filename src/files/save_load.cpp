@@ -1,6 +1,11 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 #include "app/status.h"
 #include "app/stop_rule.h"
@@ -17,6 +22,30 @@ namespace {
 // A program file is a few dozen bytes; reading stops here, so choosing some huge file by
 // mistake cannot fill the memory.
 constexpr qint64 readLimit = 1 << 20;
+
+// Up to `limit` bytes of a regular file; nothing for anything else. A pipe, a device or a
+// socket could keep the read waiting for ever, so it is not even opened; the open itself
+// cannot wait, and the file opened is checked again in case the name changed in between.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    QByteArray bytes(limit, Qt::Uninitialized);
+    qint64 got = 0;
+    bool failed = ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode);
+    while (!failed && got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n == 0) break;
+        if (n > 0) got += n;
+        failed = n < 0 && errno != EINTR;
+    }
+    ::close(fd);
+    if (failed) return std::nullopt;
+    bytes.truncate(got);
+    return bytes;
+}
 
 platform::FileChoice dialogueSettings(const QString& filter) {
     return {files::writerDirectory(), programname, filter};
@@ -86,13 +115,11 @@ void GraphicsWindow::loadprogram() {
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
         dialogueSettings(QStringLiteral("marlo files (*.mlo)")));
     if (!chosen) return;
-    QFile file(*chosen);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QByteArray bytes = file.read(readLimit);
-    file.close();
+    const auto file = readRegularFile(*chosen, readLimit);
+    if (!file) return;
     // All four or nothing: a half-read file must not change the writer or header that the
     // next save writes.
-    const std::optional<files::ProgramFields> read = files::readProgramLine(bytes);
+    const std::optional<files::ProgramFields> read = files::readProgramLine(*file);
     if (!read) return;
     fileheader = read->fileheader;
     programname = read->programname;

@@ -1,6 +1,8 @@
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -76,6 +78,38 @@ TEST_F(FilesTest, SavesInTheLoadedWritersDirectoryKeepingItsHeaderAndNames) {
         EXPECT_EQ(state(), kept) << damaged;
     }
     EXPECT_TRUE(questions.asked.empty());
+}
+
+TEST_F(FilesTest, LoadsOnlyAWholeProgramFromARegularFile) {
+    // A read that waited for ever would hang the test: the alarm ends it instead.
+    alarm(20);
+    const QString pipe = inWriterDirectory("pipe.mlo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe), 0600), 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QString socketPath = inWriterDirectory("socket.mlo");
+    strncpy(address.sun_path, QFile::encodeName(socketPath), sizeof address.sun_path - 1);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    struct Case {
+        const char* what;
+        QString path;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"a pipe", pipe, false},
+        {"a device that never answers", "/dev/ptmx", false},
+        {"a device that never ends", "/dev/urandom", false},
+        {"a socket", socketPath, false},
+        {"a program file", inWriterDirectory("good.mlo", "\"h\",\"n\",\"w\",\"FR\"\r\n"), true},
+    };
+    for (const Case& c : cases) {
+        choose(graphics().load, c.path);
+        EXPECT_EQ(state(), (c.loads ? QStringList{"FR", "n", "w", "h", "saved", ""}
+                                    : QStringList{"", "my program", "me", "", "saved", ""}))
+            << c.what;
+    }
+    ::close(listener);
 }
 
 TEST_F(FilesTest, ARunningOrCancelledSaveOrLoadChangesNothingButTheStatus) {
