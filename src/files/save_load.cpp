@@ -23,16 +23,23 @@ namespace {
 // mistake cannot fill the memory.
 constexpr qint64 readLimit = 1 << 20;
 
-// Up to `limit` bytes of a regular file; nothing for anything else. A pipe, a device or a
-// socket could keep the read waiting for ever, so it is not even opened; the open itself
-// cannot wait, and the file opened is checked again in case the name changed in between.
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit) {
+// The first `limit` bytes of a file and one more, so that a field ending right at the limit
+// is seen to end there; `cut` when the file goes on beyond them.
+struct FileStart {
+    QByteArray bytes;
+    bool cut = false;
+};
+
+// The start of a regular file; nothing for anything else. A pipe, a device or a socket could
+// keep the read waiting for ever, so it is not even opened; the open itself cannot wait, and
+// the file opened is checked again in case the name changed in between.
+std::optional<FileStart> readRegularFile(const QString& path, qint64 limit) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    QByteArray bytes(limit, Qt::Uninitialized);
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
     qint64 got = 0;
     bool failed = ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode);
     while (!failed && got < bytes.size()) {
@@ -44,7 +51,7 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit) {
     ::close(fd);
     if (failed) return std::nullopt;
     bytes.truncate(got);
-    return bytes;
+    return FileStart{bytes, got > limit};
 }
 
 platform::FileChoice dialogueSettings(const QString& filter) {
@@ -119,7 +126,7 @@ void GraphicsWindow::loadprogram() {
     if (!file) return;
     // All four or nothing: a half-read file must not change the writer or header that the
     // next save writes.
-    const std::optional<files::ProgramFields> read = files::readProgramLine(*file);
+    const std::optional<files::ProgramFields> read = files::readProgramLine(file->bytes, file->cut);
     if (!read) return;
     fileheader = read->fileheader;
     programname = read->programname;

@@ -96,12 +96,16 @@ TEST_F(FilesTest, LoadsOnlyAWholeProgramFromARegularFile) {
         QString path;
         bool loads;
     };
+    const QByteArray tooLong = "\"h\",\"n\",\"w\"," + QByteArray(2 << 20, 'F');
     const Case cases[] = {
         {"a pipe", pipe, false},
         {"a device that never answers", "/dev/ptmx", false},
         {"a device that never ends", "/dev/urandom", false},
         {"a socket", socketPath, false},
-        {"a program file", inWriterDirectory("good.mlo", "\"h\",\"n\",\"w\",\"FR\"\r\n"), true},
+        {"an unquoted program cut by the read limit", inWriterDirectory("long.mlo", tooLong),
+         false},
+        {"a whole line before more than the read limit",
+         inWriterDirectory("junk.mlo", "\"h\",\"n\",\"w\",\"FR\"\r\n" + tooLong), true},
     };
     for (const Case& c : cases) {
         choose(graphics().load, c.path);
