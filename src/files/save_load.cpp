@@ -54,16 +54,22 @@ std::optional<FileStart> readRegularFile(const QString& path, qint64 limit) {
     return FileStart{bytes, got > limit};
 }
 
-platform::FileChoice dialogueSettings(const QString& filter) {
-    return {files::writerDirectory(), programname, filter};
+const QString extension = QStringLiteral(".mlo");
+
+// A name that does not end in ".mlo" gets it, dots in the name or not ("Mr. Smith"), so the
+// load dialogue lists the file and the program keeps its whole name.
+QString withExtension(const QString& path) {
+    return path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension;
 }
 
-// A name typed without an extension gets ".mlo", so the load dialogue lists the file and
-// the program keeps its whole name.
-QString withExtension(const QString& path) {
-    const QFileInfo chosen(path);
-    if (chosen.fileName().contains(QLatin1Char('.'))) return path;
-    return path + QStringLiteral(".mlo");
+// The open dialogue starts on the program's file, so Open can be pressed at once: with its
+// extension, or as it is where only a file of that very name is there (saved without one).
+QString fileToOpen() {
+    const QString directory = files::writerDirectory() + QLatin1Char('/');
+    const QString named = withExtension(programname);
+    if (QFileInfo::exists(directory + named) || !QFileInfo(directory + programname).isFile())
+        return named;
+    return programname;
 }
 
 // Written to a temporary file beside the old one and renamed over it only when all of it is
@@ -83,12 +89,10 @@ bool trySave() {
     // Without a home there is nowhere of the pupil's own to save to.
     if (files::writerDirectory().isEmpty()) return false;
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
-        dialogueSettings(QStringLiteral("MARLO files (*.mlo)")));
+        {files::writerDirectory(), programname, QStringLiteral("MARLO files (*.mlo)")});
     if (!chosen) return false;
     const QString path = withExtension(*chosen);
-    const QString fileName = QFileInfo(path).fileName();
-    if (fileName.size() < 4) return false;
-    programname = fileName.chopped(4);
+    programname = QFileInfo(path).fileName().chopped(extension.size());
     if (!writeWhole(path, files::writeProgramLine({fileheader, programname, author, prog})))
         return false;
     graphics().progname.setText(programname);
@@ -120,7 +124,7 @@ void GraphicsWindow::load_Click() {
 void GraphicsWindow::loadprogram() {
     files::makedirs();
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
-        dialogueSettings(QStringLiteral("marlo files (*.mlo)")));
+        {files::writerDirectory(), fileToOpen(), QStringLiteral("marlo files (*.mlo)")});
     if (!chosen) return;
     const auto file = readRegularFile(*chosen, readLimit);
     if (!file) return;

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <chrono>
 #include <cstdlib>
@@ -67,17 +68,42 @@ class QtFileDialogs final : public FileDialogs {
         dialog.setAcceptMode(mode);
         if (mode == QFileDialog::AcceptSave) {
             dialog.setFileMode(QFileDialog::AnyFile);
-            // Also what the dialogue's own "replace?" question looks at.
-            dialog.setDefaultSuffix(QStringLiteral("mlo"));
+            // Qt's own question, and its default suffix, would look at the name as typed:
+            // "Mr. Smith" rather than the "Mr. Smith.mlo" that is written.
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
         } else {
             dialog.setFileMode(QFileDialog::ExistingFile);
         }
         // A name with a separator would lead the dialogue out of the writer's directory.
         if (isPlainName(choice.fileName)) dialog.selectFile(choice.fileName);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        const QStringList files = dialog.selectedFiles();
-        if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
-        return files.first();
+        for (;;) {
+            if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+            const QStringList files = dialog.selectedFiles();
+            if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
+            if (mode == QFileDialog::AcceptOpen) return files.first();
+            const QString path = withFilterExtension(files.first(), choice.filter);
+            if (!QFileInfo::exists(path) || replaces(path, dialog.windowTitle())) return path;
+            // No: back to the dialogue, the name still typed.
+            dialog.selectFile(QFileInfo(files.first()).fileName());
+        }
+    }
+
+    // The name that is saved: the extension of the filter's pattern ("*.mlo") is added unless
+    // the name already ends in it, in any case.
+    static QString withFilterExtension(const QString& path, const QString& filter) {
+        static const QRegularExpression pattern(QStringLiteral(R"(\*(\.[^\s;)]+))"));
+        const QString extension = pattern.match(filter).captured(1);
+        if (extension.isEmpty() || path.endsWith(extension, Qt::CaseInsensitive)) return path;
+        return path + extension;
+    }
+
+    // Qt's own question, in its own words and translation, but about the file really written.
+    static bool replaces(const QString& path, const QString& title) {
+        return QMessageBox::warning(
+                   nullptr, title,
+                   QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                       .arg(QFileInfo(path).fileName()),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     }
 };
 

@@ -2,7 +2,8 @@
 # The real marlo on a real X server with HOME in a fresh folder: enter a program on the keypad,
 # name it, save it through the real save dialogue and check the file's bytes; leave; start
 # marlo again, load the file through the real open dialogue and check that the listing and
-# the name boxes show it again. Screenshots stay in the output folder.
+# the name boxes show it again; then a name with a dot in it. Screenshots stay in the output
+# folder.
 # Usage: save_load.sh path/to/marlo output-folder
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
@@ -10,19 +11,21 @@ e2e_begin "$@"
 answer_dialogue() {
     local title=$1 name=$2 window=
     for _ in $(seq 50); do
-        window=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1 || true)
+        window=$(visible "$title")
         [[ -n $window ]] && break
         sleep 0.2
     done
     [[ -n $window ]] || fail "no \"$title\" dialogue"
     sleep 0.5
     shot "$out/dialogue-$title.png"
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    focus "$window"
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 50 "$name"
     xdotool key Return
     sleep 1
 }
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
+focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 crop() { convert "$1" -crop "$2" +repage "$3"; }
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 
@@ -69,4 +72,26 @@ echo "pixels differing from what was saved: listing $same_listing, name $same_na
     "from a fresh start: listing $fresh_listing, name $fresh_name"
 ((same_listing < 60 && same_name < 60)) || fail "the loaded program does not look as it was saved"
 ((fresh_listing > 300 && fresh_name > 300)) || fail "the load changed nothing on screen"
+
+# "Mr. Smith" is saved as "Mr. Smith.mlo", keeps its whole name, and the open dialogue starts
+# on that file, so Return alone opens it.
+dir=$out/home/brindle/marlo/programs/me
+press progname
+xdotool key ctrl+a
+xdotool type --delay 50 "Mr. Smith"
+sleep 0.3
+shot "$out/typed.png"
+press save
+answer_dialogue "Save As" "Mr. Smith"
+printf '"","Mr. Smith","me","FFRF"\r\n' | cmp - "$dir/Mr. Smith.mlo" || fail "Mr. Smith: $(ls "$dir")"
+shot "$out/smith-saved.png"
+crop "$out/typed.png" "$namebox" "$out/typed-name.png"
+crop "$out/smith-saved.png" "$namebox" "$out/smith-saved-name.png"
+(($(differing "$out/typed-name.png" "$out/smith-saved-name.png") < 60)) ||
+    fail "the name box changed on saving Mr. Smith"
+press load
+answer_dialogue Open ""
+cp "$out/dialogue-Open.png" "$out/open-smith.png"
+[[ -z $(visible Open) ]] || fail "the open dialogue did not open Mr. Smith.mlo at once"
+
 echo "screenshots: $out"

@@ -5,10 +5,16 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
+#include <functional>
 
 #include "app/status.h"
 #include "files/files.h"
@@ -80,6 +86,90 @@ TEST_F(FilesTest, SavesInTheLoadedWritersDirectoryKeepingItsHeaderAndNames) {
     EXPECT_TRUE(questions.asked.empty());
 }
 
+TEST_F(FilesTest, ANameGetsTheExtensionUnlessItEndsInItAndOpenStartsOnItsFile) {
+    struct Case {
+        QString typed;
+        QString file;
+        QString name;
+    };
+    const Case cases[] = {{"Mr. Smith", "Mr. Smith.mlo", "Mr. Smith"},
+                          {"robots", "robots.mlo", "robots"},
+                          {"SQUARE.MLO", "SQUARE.MLO", "SQUARE"}};
+    for (const Case& c : cases) {
+        choose(graphics().save, inWriterDirectory(c.typed));
+        EXPECT_EQ(QDir(files::writerDirectory()).entryList(QDir::Files), QStringList{c.file});
+        EXPECT_EQ(graphics().progname.text(), c.name);
+        QFile::remove(inWriterDirectory(c.file));
+    }
+    choose(graphics().save, inWriterDirectory("Mr. Smith"));
+    click(graphics().load);
+    EXPECT_EQ(dialogs.opens.back().fileName, "Mr. Smith.mlo");
+    // A file saved without the extension before it was added is opened as it is.
+    graphics().progname.setText("old");
+    inWriterDirectory("old", "\"\",\"old\",\"me\",\"F\"");
+    click(graphics().load);
+    EXPECT_EQ(dialogs.opens.back().fileName, "old");
+}
+
+// Runs each step on the next modal window to come up, for as long as it lives.
+class ModalSteps {
+  public:
+    using Step = std::function<void(QWidget&)>;
+    explicit ModalSteps(std::vector<Step> steps) : steps_(std::move(steps)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal == last_ || next_ == steps_.size()) return;
+            last_ = modal;
+            steps_[next_++](*modal);
+        });
+        timer_.start(10);
+    }
+    ~ModalSteps() { EXPECT_EQ(next_, steps_.size()) << "modal windows that never came"; }
+
+  private:
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    QWidget* last_ = nullptr;
+    QTimer timer_;
+};
+
+TEST_F(FilesTest, TheRealDialoguesShowTheirFilterAndAskAboutTheFileReallyWritten) {
+    platform::replaceSeam<platform::FileDialogs>(nullptr);
+    const QString file = inWriterDirectory("Mr. Smith.mlo", "old");
+    graphics().progname.setText("Mr. Smith");
+    // What each modal window showed: a dialogue's filter and name, a question's text.
+    QStringList seen;
+    const ModalSteps::Step dialogue = [&seen](QWidget& window) {
+        auto* dialog = qobject_cast<QFileDialog*>(&window);
+        seen << (dialog ? dialog->nameFilters().join(';') + " | " +
+                              dialog->findChild<QLineEdit*>("fileNameEdit")->text()
+                        : window.metaObject()->className());
+        dialog ? static_cast<QDialog*>(dialog)->accept() : void(window.close());
+    };
+    const auto answer = [&seen](QMessageBox::StandardButton button) -> ModalSteps::Step {
+        return [&seen, button](QWidget& window) {
+            auto* box = qobject_cast<QMessageBox*>(&window);
+            seen << (box ? box->text() : window.metaObject()->className());
+            box ? box->button(button)->click() : void(window.close());
+        };
+    };
+    {
+        const ModalSteps steps{
+            {dialogue, answer(QMessageBox::No), dialogue, answer(QMessageBox::Yes)}};
+        click(graphics().save);
+    }
+    {
+        const ModalSteps steps{{dialogue}};
+        click(graphics().load);
+    }
+    const QString question = "Mr. Smith.mlo already exists.\nDo you want to replace it?";
+    EXPECT_EQ(seen, (QStringList{"MARLO files (*.mlo) | Mr. Smith", question,
+                                 "MARLO files (*.mlo) | Mr. Smith", question,
+                                 "marlo files (*.mlo) | Mr. Smith.mlo"}));
+    EXPECT_EQ(contents(file), "\"\",\"Mr. Smith\",\"me\",\"\"\r\n");
+    EXPECT_EQ(state(), (QStringList{"", "Mr. Smith", "me", "", "saved", ""}));
+}
+
 TEST_F(FilesTest, LoadsOnlyAWholeProgramFromARegularFile) {
     // A read that waited for ever would hang the test: the alarm ends it instead.
     alarm(20);
@@ -124,14 +214,10 @@ TEST_F(FilesTest, ARunningOrCancelledSaveOrLoadChangesNothingButTheStatus) {
         EXPECT_EQ(state(), (QStringList{"", "my program", "me", "", "saved", "stopped!"}));
     }
     EXPECT_TRUE(dialogs.saves.empty() && dialogs.opens.empty() && ending.ends == 0);
-    // Cancelled in the dialogue, or named too short to lose its last four characters.
-    for (const QString chosen : {"", "a.b"}) {
-        if (!chosen.isEmpty()) dialogs.answer = inWriterDirectory(chosen);
-        saved = yes;
-        click(graphics().save);
-        // Even a saved program counts as unsaved after a cancelled save.
-        EXPECT_EQ(state(), (QStringList{"", "my program", "me", "", "unsaved", "cancelled!"}));
-    }
+    // Even a saved program counts as unsaved after a cancelled save.
+    saved = yes;
+    click(graphics().save);
+    EXPECT_EQ(state(), (QStringList{"", "my program", "me", "", "unsaved", "cancelled!"}));
     buttons().forwards_Click();
     dialogs.answer.reset();
     for (const bool yes : {false, true}) {
