@@ -2,11 +2,19 @@
 # The real marlo on a real X server with HOME in a fresh folder: enter a program on the keypad,
 # name it, save it through the real save dialogue and check the file's bytes; leave; start
 # marlo again, load the file through the real open dialogue and check that the listing and
-# the name boxes show it again; then a name with a dot in it. Screenshots stay in the output
-# folder.
-# Usage: save_load.sh path/to/marlo output-folder
+# the name boxes show it again. Then what can go wrong: a name with a dot in it; and saves
+# over an old file that fail on a full disk, on write or on rename, each keeping the old file
+# byte for byte with "cancelled!" and nothing left behind. marlo runs with fault_shim
+# preloaded, its rules in $out/faults. Screenshots stay in the output folder.
+# Usage: save_load.sh path/to/marlo output-folder path/to/libfault_shim.so
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
+faults=$out/faults
+: >"$faults"
+printf '#!/bin/sh\nLD_PRELOAD=%q MARLO_FAULTS=%q exec %q\n' "$3" "$faults" "$marlo" \
+    >"$out/marlo-with-faults"
+chmod +x "$out/marlo-with-faults"
+marlo=$out/marlo-with-faults
 # Waits for the file dialogue, gives it the keyboard and types a file name into it.
 answer_dialogue() {
     local title=$1 name=$2 window=
@@ -94,4 +102,29 @@ answer_dialogue Open ""
 cp "$out/dialogue-Open.png" "$out/open-smith.png"
 [[ -z $(visible Open) ]] || fail "the open dialogue did not open Mr. Smith.mlo at once"
 
+# Failures over an old file, which each must keep byte for byte. A row is the button, then a
+# rule for fault_shim: no room at all, a disk that fills up after ten bytes, a refused rename.
+declare -A fails_with=([save]=cancelled!) keeps=([save]=square.mlo)
+for case in "save|write ENOSPC */programs/me/* 0" "save|write ENOSPC */programs/me/* 10" \
+    "save|rename EACCES */programs/me/* 0"; do
+    button=${case%%|*}
+    kept=$dir/${keeps[$button]}
+    printf '"","square","me","FRFRFRFR"\r\n' >"$kept"
+    cp "$kept" "$out/kept"
+    before=$(ls -A "$dir")
+    echo "${case#*|}" >"$faults"
+    press "$button"
+    if [[ $button == save ]]; then
+        answer_dialogue "Save As" square
+        window=$(visible "Save As")
+        [[ -n $window ]] || fail "no question before replacing square.mlo"
+        focus "$window"
+        xdotool key y
+    fi
+    wait_status "${fails_with[$button]}" 5 "$out" || fail "$case: no ${fails_with[$button]}"
+    : >"$faults"
+    cmp "$out/kept" "$kept" || fail "$case: ${keeps[$button]} changed"
+    [[ $(ls -A "$dir") == "$before" ]] || fail "$case: left $(ls -A "$dir")"
+    echo "$case: ${fails_with[$button]}, ${keeps[$button]} kept, nothing left"
+done
 echo "screenshots: $out"
