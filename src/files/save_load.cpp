@@ -77,8 +77,9 @@ QString fileToOpen() {
 bool writeWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    // commit() alone would rename a file whose last buffered bytes never reached the disk.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    // commit() alone would rename a file whose last buffered bytes never reached the disk, and
+    // it syncs before renaming but pays no heed when the sync fails.
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
         file.cancelWriting();
         return false;
     }

@@ -3,8 +3,8 @@
 # name it, save it through the real save dialogue and check the file's bytes; leave; start
 # marlo again, load the file through the real open dialogue and check that the listing and
 # the name boxes show it again. Then what can go wrong: a name with a dot in it; and saves
-# over an old file that fail on a full disk, on write or on rename, each keeping the old file
-# byte for byte with "cancelled!" and nothing left behind. marlo runs with fault_shim
+# over an old file that fail on a full disk, on write, on sync or on rename, each keeping the
+# old file byte for byte with "cancelled!" and nothing left behind. marlo runs with fault_shim
 # preloaded, its rules in $out/faults. Screenshots stay in the output folder.
 # Usage: save_load.sh path/to/marlo output-folder path/to/libfault_shim.so
 source "$(dirname "$0")/lib.sh"
@@ -103,10 +103,11 @@ cp "$out/dialogue-Open.png" "$out/open-smith.png"
 [[ -z $(visible Open) ]] || fail "the open dialogue did not open Mr. Smith.mlo at once"
 
 # Failures over an old file, which each must keep byte for byte. A row is the button, then a
-# rule for fault_shim: no room at all, a disk that fills up after ten bytes, a refused rename.
+# rule for fault_shim: no room at all, a disk that fills up after ten bytes, a failing drive,
+# a refused rename.
 declare -A fails_with=([save]=cancelled!) keeps=([save]=square.mlo)
 for case in "save|write ENOSPC */programs/me/* 0" "save|write ENOSPC */programs/me/* 10" \
-    "save|rename EACCES */programs/me/* 0"; do
+    "save|sync EIO */programs/me/* 0" "save|rename EACCES */programs/me/* 0"; do
     button=${case%%|*}
     kept=$dir/${keeps[$button]}
     printf '"","square","me","FRFRFRFR"\r\n' >"$kept"
