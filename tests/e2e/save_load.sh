@@ -2,13 +2,16 @@
 # The real marlo on a real X server with HOME in a fresh folder: enter a program on the keypad,
 # name it, save it through the real save dialogue and check the file's bytes; leave; start
 # marlo again, load the file through the real open dialogue and check that the listing and
-# the name boxes show it again. Then what can go wrong: a name with a dot in it; and saves
-# over an old file that fail on a full disk, on write, on sync or on rename, each keeping the
-# old file byte for byte with "cancelled!" and nothing left behind. marlo runs with fault_shim
-# preloaded, its rules in $out/faults. Screenshots stay in the output folder.
-# Usage: save_load.sh path/to/marlo output-folder path/to/libfault_shim.so
+# the name boxes show it again. Then what can go wrong: a name with a dot in it; a pipe, a
+# device and a socket chosen in the open dialogue, which must answer at once and load
+# nothing; and saves over an old file that fail on a full disk, on write, on sync or on
+# rename, each keeping the old file byte for byte with "cancelled!" and nothing left behind.
+# marlo runs with fault_shim preloaded, its rules in $out/faults. Screenshots stay in the
+# output folder.
+# Usage: save_load.sh path/to/marlo output-folder path/to/libfault_shim.so path/to/time_to_change
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
+time_to_change=$4
 faults=$out/faults
 : >"$faults"
 printf '#!/bin/sh\nLD_PRELOAD=%q MARLO_FAULTS=%q exec %q\n' "$3" "$faults" "$marlo" \
@@ -29,6 +32,7 @@ answer_dialogue() {
     focus "$window"
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 50 "$name"
+    [[ ${3:-} == typed ]] && return
     xdotool key Return
     sleep 1
 }
@@ -97,10 +101,39 @@ crop "$out/typed.png" "$namebox" "$out/typed-name.png"
 crop "$out/smith-saved.png" "$namebox" "$out/smith-saved-name.png"
 (($(differing "$out/typed-name.png" "$out/smith-saved-name.png") < 60)) ||
     fail "the name box changed on saving Mr. Smith"
+mkfifo "$dir/pipe.mlo"
+ln -s /dev/ptmx "$dir/device.mlo"
+perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1) or die $!' \
+    "$dir/socket.mlo"
 press load
 answer_dialogue Open ""
 cp "$out/dialogue-Open.png" "$out/open-smith.png"
 [[ -z $(visible Open) ]] || fail "the open dialogue did not open Mr. Smith.mlo at once"
+shot "$out/smith-loaded.png"
+
+# A pipe, a device that never answers and a socket, each chosen by name in the open dialogue:
+# marlo answers at once the press on go that follows Return (the time includes a 30 ms pause
+# between the two), loads nothing, and a run afterwards finishes.
+for name in pipe device socket; do
+    press load
+    answer_dialogue Open "$name.mlo" typed
+    ms=$("$time_to_change" 338x41+311+695 3000 xdotool key Return sleep 0.03 mousemove 955 669 \
+        click 1) || fail "no answer after choosing $name.mlo"
+    echo "$name.mlo: go answered $ms ms after Return"
+    wait_status running 2 "$out" || fail "no run after choosing $name.mlo"
+    press go
+    wait_status stopped! 2 "$out" || fail "the run after $name.mlo did not stop"
+done
+press go
+wait_status finished 10 "$out" || fail "the run after the odd files did not finish"
+shot "$out/odd-files.png"
+for image in smith-loaded odd-files; do
+    crop "$out/$image.png" "$listing" "$out/$image-listing.png"
+    crop "$out/$image.png" "$namebox" "$out/$image-name.png"
+done
+(($(differing "$out/smith-loaded-listing.png" "$out/odd-files-listing.png") < 60 &&
+    $(differing "$out/smith-loaded-name.png" "$out/odd-files-name.png") < 60)) ||
+    fail "a pipe, a device or a socket changed the program"
 
 # Failures over an old file, which each must keep byte for byte. A row is the button, then a
 # rule for fault_shim: no room at all, a disk that fills up after ten bytes, a failing drive,
