@@ -4,7 +4,7 @@
 //
 //     CALL ERRNO PATTERN [AFTER]
 //
-// CALL is write, sync (fsync and fdatasync) or rename (rename, renameat, renameat2); ERRNO a
+// CALL is write, sync (fsync and fdatasync) or rename (rename and renameat2); ERRNO a
 // name such as ENOSPC, or a number; PATTERN a glob without spaces matched against the file's
 // path (for a rename, either path as given); AFTER how many bytes of writes, or how many
 // calls, go through first (0 when left out). A write that crosses AFTER is cut short there,
@@ -144,12 +144,6 @@ int rename(const char* from, const char* to) {
     int (*real)(const char*, const char*);
     *(void**)&real = next("rename");
     return allowed("rename", from, to, 1) < 0 ? -1 : real(from, to);
-}
-
-int renameat(int fromDir, const char* from, int toDir, const char* to) {
-    int (*real)(int, const char*, int, const char*);
-    *(void**)&real = next("renameat");
-    return allowed("rename", from, to, 1) < 0 ? -1 : real(fromDir, from, toDir, to);
 }
 
 int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
