@@ -1,4 +1,13 @@
 #include <QDir>
+#include <QFile>
+#include <optional>
+
+#ifndef Q_OS_WIN
+#include <pwd.h>
+#include <unistd.h>
+
+#include <vector>
+#endif
 
 #include "app/variables.h"
 #include "files/files.h"
@@ -8,32 +17,56 @@ namespace files {
 
 namespace {
 
-QString treeRoot() {
+#ifndef Q_OS_WIN
+// The home the password database gives, for a session started without HOME.
+QByteArray passwordHome() {
+    const long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir)
+        return {};
+    return found->pw_dir;
+}
+#endif
+
+// Nothing when there is no home: a relative path or the root is none, so the tree is never
+// made at the root or wherever MARLO was started.
+std::optional<QString> treeRoot() {
 #ifdef Q_OS_WIN
     return QStringLiteral("c:");
 #else
-    return QDir::homePath();
+    for (const QByteArray& home : {qgetenv("HOME"), passwordHome()}) {
+        const QString path = QFile::decodeName(home);
+        if (QDir::isAbsolutePath(path) && !QDir(path).isRoot()) return QDir::cleanPath(path);
+    }
+    return std::nullopt;
 #endif
 }
 
 }  // namespace
 
-QString programsDirectory() {
-    return treeRoot() + QStringLiteral("/brindle/marlo/programs");
+std::optional<QString> programsDirectory() {
+    const std::optional<QString> root = treeRoot();
+    if (!root) return std::nullopt;
+    return *root + QStringLiteral("/brindle/marlo/programs");
 }
 
 QString writerDirectory() {
+    const std::optional<QString> programs = programsDirectory();
+    if (!programs) return {};
     // "Zo\u00eb " and "Zo\u00eb" are one pupil; the box keeps what was typed.
     const QString writer = variables::author.trimmed();
-    return platform::isPlainName(writer) ? programsDirectory() + QLatin1Char('/') + writer
-                                         : programsDirectory();
+    return platform::isPlainName(writer) ? *programs + QLatin1Char('/') + writer : *programs;
 }
 
 void makedirs() {
-    const QString root = treeRoot();
-    makedir(root + QStringLiteral("/brindle"));
-    makedir(root + QStringLiteral("/brindle/marlo"));
-    makedir(programsDirectory());
+    const std::optional<QString> root = treeRoot();
+    if (!root) return;
+    makedir(*root + QStringLiteral("/brindle"));
+    makedir(*root + QStringLiteral("/brindle/marlo"));
+    makedir(*programsDirectory());
     // The programs directory again when the writer's name names no directory of its own.
     makedir(writerDirectory());
 }

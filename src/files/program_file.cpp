@@ -56,9 +56,10 @@ QString quoted(const QString& value) {
 // Walks the bytes field by field, as the reading rules say.
 class FieldReader {
   public:
-    explicit FieldReader(QByteArrayView bytes) : bytes_(bytes) {}
+    FieldReader(QByteArrayView bytes, bool cut) : bytes_(bytes), cut_(cut) {}
 
-    // The next field's bytes, or nothing at the end of the file or in an unclosed quote.
+    // The next field's bytes, or nothing at the end of the file, in an unclosed quote or in
+    // an unquoted field that the end of cut bytes cuts short.
     std::optional<QByteArrayView> next() {
         while (at(' ')) ++pos_;
         if (pos_ >= bytes_.size()) return std::nullopt;
@@ -75,6 +76,7 @@ class FieldReader {
         }
         const qsizetype start = pos_;
         while (pos_ < bytes_.size() && !atSeparator()) ++pos_;
+        if (cut_ && pos_ == bytes_.size()) return std::nullopt;
         const QByteArrayView field = bytes_.sliced(start, pos_ - start);
         skipSeparator();
         return field;
@@ -93,6 +95,7 @@ class FieldReader {
     }
 
     QByteArrayView bytes_;
+    bool cut_;
     qsizetype pos_ = 0;
 };
 
@@ -106,10 +109,10 @@ QByteArray writeProgramLine(const ProgramFields& fields) {
     return encodeLine(line) + "\r\n";
 }
 
-std::optional<ProgramFields> readProgramLine(QByteArrayView bytes) {
+std::optional<ProgramFields> readProgramLine(QByteArrayView bytes, bool cut) {
     // A byte-order mark that an editor may have put first is not part of the header.
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
-    FieldReader reader(bytes);
+    FieldReader reader(bytes, cut);
     std::array<QByteArrayView, 4> raw;
     for (QByteArrayView& field : raw) {
         const std::optional<QByteArrayView> next = reader.next();

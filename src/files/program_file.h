@@ -24,7 +24,9 @@ struct ProgramFields {
 QByteArray writeProgramLine(const ProgramFields& fields);
 
 // Reads the first four fields of a file's bytes; nothing when there are fewer than four.
-// The fields are UTF-8 when they are valid UTF-8, otherwise Windows-1252.
-std::optional<ProgramFields> readProgramLine(QByteArrayView bytes);
+// The fields are UTF-8 when they are valid UTF-8, otherwise Windows-1252. `cut` says that the
+// file goes on beyond `bytes`: a field that runs to their end is then cut short, and nothing
+// is read.
+std::optional<ProgramFields> readProgramLine(QByteArrayView bytes, bool cut = false);
 
 }  // namespace files

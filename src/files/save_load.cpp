@@ -1,6 +1,11 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 #include "app/status.h"
 #include "app/stop_rule.h"
@@ -8,6 +13,7 @@
 #include "files/files.h"
 #include "files/program_file.h"
 #include "layout/windows.h"
+#include "platform/file_names.h"
 #include "platform/services.h"
 
 using namespace variables;
@@ -18,16 +24,53 @@ namespace {
 // mistake cannot fill the memory.
 constexpr qint64 readLimit = 1 << 20;
 
-platform::FileChoice dialogueSettings(const QString& filter) {
-    return {files::writerDirectory(), programname, filter};
+// The first `limit` bytes of a file and one more, so that a field ending right at the limit
+// is seen to end there; `cut` when the file goes on beyond them.
+struct FileStart {
+    QByteArray bytes;
+    bool cut = false;
+};
+
+// The start of a regular file; nothing for anything else. A pipe, a device or a socket could
+// keep the read waiting for ever, so it is not even opened; the open itself cannot wait, and
+// the file opened is checked again in case the name changed in between.
+std::optional<FileStart> readRegularFile(const QString& path, qint64 limit) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    qint64 got = 0;
+    bool failed = ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode);
+    while (!failed && got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n == 0) break;
+        if (n > 0) got += n;
+        failed = n < 0 && errno != EINTR;
+    }
+    ::close(fd);
+    if (failed) return std::nullopt;
+    bytes.truncate(got);
+    return FileStart{bytes, got > limit};
 }
 
-// A name typed without an extension gets ".mlo", so the load dialogue lists the file and
-// the program keeps its whole name.
+// Every program file ends in it, so the load dialogue lists the file and the program keeps its
+// whole name.
+const QString extension = QStringLiteral(".mlo");
+
 QString withExtension(const QString& path) {
-    const QFileInfo chosen(path);
-    if (chosen.fileName().contains(QLatin1Char('.'))) return path;
-    return path + QStringLiteral(".mlo");
+    return platform::withExtension(path, extension);
+}
+
+// The open dialogue starts on the program's file, so Open can be pressed at once: with its
+// extension, or as it is where only a file of that very name is there (saved without one).
+QString fileToOpen() {
+    const QString directory = files::writerDirectory() + QLatin1Char('/');
+    const QString named = withExtension(programname);
+    if (QFileInfo::exists(directory + named) || !QFileInfo(directory + programname).isFile())
+        return named;
+    return programname;
 }
 
 // Written to a temporary file beside the old one and renamed over it only when all of it is
@@ -35,8 +78,9 @@ QString withExtension(const QString& path) {
 bool writeWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    // commit() alone would rename a file whose last buffered bytes never reached the disk.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    // commit() alone would rename a file whose last buffered bytes never reached the disk, and
+    // it syncs before renaming but pays no heed when the sync fails.
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
         file.cancelWriting();
         return false;
     }
@@ -44,13 +88,13 @@ bool writeWhole(const QString& path, const QByteArray& bytes) {
 }
 
 bool trySave() {
+    // Without a home there is nowhere of the pupil's own to save to.
+    if (files::writerDirectory().isEmpty()) return false;
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
-        dialogueSettings(QStringLiteral("MARLO files (*.mlo)")));
+        {files::writerDirectory(), programname, QStringLiteral("MARLO files (*.mlo)"), extension});
     if (!chosen) return false;
     const QString path = withExtension(*chosen);
-    const QString fileName = QFileInfo(path).fileName();
-    if (fileName.size() < 4) return false;
-    programname = fileName.chopped(4);
+    programname = QFileInfo(path).fileName().chopped(extension.size());
     if (!writeWhole(path, files::writeProgramLine({fileheader, programname, author, prog})))
         return false;
     graphics().progname.setText(programname);
@@ -82,15 +126,13 @@ void GraphicsWindow::load_Click() {
 void GraphicsWindow::loadprogram() {
     files::makedirs();
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
-        dialogueSettings(QStringLiteral("marlo files (*.mlo)")));
+        {files::writerDirectory(), fileToOpen(), QStringLiteral("marlo files (*.mlo)"), extension});
     if (!chosen) return;
-    QFile file(*chosen);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QByteArray bytes = file.read(readLimit);
-    file.close();
+    const auto file = readRegularFile(*chosen, readLimit);
+    if (!file) return;
     // All four or nothing: a half-read file must not change the writer or header that the
     // next save writes.
-    const std::optional<files::ProgramFields> read = files::readProgramLine(bytes);
+    const std::optional<files::ProgramFields> read = files::readProgramLine(file->bytes, file->cut);
     if (!read) return;
     fileheader = read->fileheader;
     programname = read->programname;

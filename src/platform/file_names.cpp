@@ -47,4 +47,8 @@ bool isPlainName(const QString& name) {
     return !name.isEmpty() && plainName(name) == name;
 }
 
+QString withExtension(const QString& path, const QString& extension) {
+    return path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension;
+}
+
 }  // namespace platform

@@ -16,4 +16,8 @@ QString plainName(const QString& name, qsizetype maxBytes = longestNameBytes);
 // True when `name` is already such a name.
 bool isPlainName(const QString& name);
 
+// `path` ending in `extension`: added unless it is there already, in any case, so "Mr. Smith"
+// gets it as well as "robots".
+QString withExtension(const QString& path, const QString& extension);
+
 }  // namespace platform

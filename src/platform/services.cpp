@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
@@ -72,17 +73,33 @@ class QtFileDialogs final : public FileDialogs {
         dialog.setAcceptMode(mode);
         if (mode == QFileDialog::AcceptSave) {
             dialog.setFileMode(QFileDialog::AnyFile);
-            // Also what the dialogue's own "replace?" question looks at.
-            dialog.setDefaultSuffix(QStringLiteral("mlo"));
+            // Qt's own question, and its default suffix, would look at the name as typed:
+            // "Mr. Smith" rather than the "Mr. Smith.mlo" that is written.
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
         } else {
             dialog.setFileMode(QFileDialog::ExistingFile);
         }
         // A name with a separator would lead the dialogue out of the writer's directory.
         if (isPlainName(choice.fileName)) dialog.selectFile(choice.fileName);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        const QStringList files = dialog.selectedFiles();
-        if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
-        return files.first();
+        for (;;) {
+            if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+            const QStringList files = dialog.selectedFiles();
+            if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
+            if (mode == QFileDialog::AcceptOpen) return files.first();
+            const QString path = withExtension(files.first(), choice.extension);
+            if (!QFileInfo::exists(path) || replaces(path, dialog.windowTitle())) return path;
+            // No: back to the dialogue, the name still typed.
+            dialog.selectFile(QFileInfo(files.first()).fileName());
+        }
+    }
+
+    // Qt's own question, in its own words and translation, but about the file really written.
+    static bool replaces(const QString& path, const QString& title) {
+        return QMessageBox::warning(
+                   nullptr, title,
+                   QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                       .arg(QFileInfo(path).fileName()),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     }
 };
 

@@ -39,6 +39,9 @@ struct FileChoice {
     QString directory;
     QString fileName;
     QString filter;
+    // Added to a saved name that does not end in it; the save asks before replacing the
+    // file with that name.
+    QString extension;
 };
 
 class FileDialogs {

@@ -7,13 +7,17 @@
 
 namespace {
 
-QStringList read(const QByteArray& file) {
-    const std::optional<files::ProgramFields> f = files::readProgramLine(file);
+QStringList read(const QByteArray& file, bool cut = false) {
+    const std::optional<files::ProgramFields> f = files::readProgramLine(file, cut);
     return f ? QStringList{f->fileheader, f->programname, f->author, f->prog} : QStringList{};
 }
 
 TEST(ProgramFileTest, WritesOneLineInOneCharacterSetThatReadsBackAsTheSameFourFields) {
-    const std::pair<QStringList, QByteArray> cases[] = {
+    struct Case {
+        QStringList fields;
+        QByteArray line;
+    };
+    const Case cases[] = {
         // A double quote inside a value would end its field early: it goes out as a single one.
         {{"a, b", "say \"hi\"", "Smith, Jo", "F\"R"},
          "\"a, b\",\"say 'hi'\",\"Smith, Jo\",\"F'R\"\r\n"},
@@ -31,20 +35,32 @@ TEST(ProgramFileTest, WritesOneLineInOneCharacterSetThatReadsBackAsTheSameFourFi
 }
 
 TEST(ProgramFileTest, ReadsTheFirstFourFieldsOrNothing) {
-    // No fields: no program.
-    const std::pair<QByteArray, QStringList> cases[] = {
-        {"\xef\xbb\xbf  \"a\" ,\"b\"junk\nc\r\"d\"\r\nmore,\"e\"", {"a", "b", "c", "d"}},
-        {"a b,\"a,1\",,\"\r\n\"", {"a b", "a,1", "", "\r\n"}},
-        {",,,,", {"", "", "", ""}},
+    struct Case {
+        QByteArray file;
+        // The file goes on beyond these bytes.
+        bool cut;
+        // None: no program.
+        QStringList fields;
+    };
+    const Case cases[] = {
+        {"\xef\xbb\xbf  \"a\" ,\"b\"junk\nc\r\"d\"\r\nmore,\"e\"", false, {"a", "b", "c", "d"}},
+        {"a b,\"a,1\",,\"\r\n\"", false, {"a b", "a,1", "", "\r\n"}},
+        {",,,,", false, {"", "", "", ""}},
         // Found by the fuzzer: a field that ends inside a UTF-8 sequence is no UTF-8.
-        {"\"\",\"Zo\xc3\",\"me\",\"F\"", {"", "Zo\u00c3", "me", "F"}},
+        {"\"\",\"Zo\xc3\",\"me\",\"F\"", false, {"", "Zo\u00c3", "me", "F"}},
         // Fewer than four fields, and a field whose quote never closes, are failures...
-        {",,,", {}},
-        {"\"a\",\"b\",\"c\",\"FRFR", {}},
+        {",,,", false, {}},
+        {"\"a\",\"b\",\"c\",\"FRFR", false, {}},
         // ...found in one pass, however large.
-        {QByteArray(4 << 20, '"'), {}}};
-    for (const auto& [file, fields] : cases)
-        EXPECT_EQ(read(file), fields) << file.left(40).toStdString();
+        {QByteArray(4 << 20, '"'), false, {}},
+        // Where the file goes on, a field that runs to the end may be cut short; one that
+        // ends before it is whole.
+        {"a,b,c,FRFR", false, {"a", "b", "c", "FRFR"}},
+        {"a,b,c,FRFR", true, {}},
+        {"a,b,c,FRFR\r", true, {"a", "b", "c", "FRFR"}},
+        {"a,b,c,\"FRFR\"more", true, {"a", "b", "c", "FRFR"}}};
+    for (const auto& [file, cut, fields] : cases)
+        EXPECT_EQ(read(file, cut), fields) << file.left(40).toStdString() << (cut ? " cut" : "");
 }
 
 }  // namespace
