@@ -14,8 +14,9 @@ std::vector<Rect> rectsOf(std::initializer_list<const platform::TwipsGeometry*> 
 
 class LayoutTest : public MarloTest {};
 
-// The worked examples at 1024 x 768 pixels and 15 twips per pixel, robot home included.
-TEST_F(LayoutTest, WindowsOnA1024By768ScreenMatchTheWorkedExamples) {
+// Every window and control on the common 1024 x 768 screen at 15 twips per pixel, the robot
+// at home included.
+TEST_F(LayoutTest, WindowsAndControlsOnA1024By768Screen) {
     startMarlo();
     const ButtonsWindow& k = buttons();
     const ProgramWindow& p = program();

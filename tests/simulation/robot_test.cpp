@@ -60,7 +60,7 @@ class RobotTest : public StartedMarloTest {
 
 // Columns are whole cells less half a cell; with an even count home is right of the middle.
 // Unequal twips per pixel catch an x and y mix-up in the sprite's offsets from its square's
-// centre; the worked example at 15 x 15 is in the layout tests.
+// centre; the robot's place at 15 x 15 is in the layout tests.
 TEST_F(RobotTest, ColumnsFollowTheWindowAndTheSpriteTheScreen) {
     for (const auto& [cells, columns, home] : {std::tuple{10.4, 9, 4}, {10.6, 10, 5}}) {
         graphics().twips.setWidth(cells * cellsize);
