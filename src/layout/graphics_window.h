@@ -9,7 +9,7 @@ class GraphicsWindow : public platform::Window {
     // The design: layout/graphics_window.cpp.
     GraphicsWindow();
 
-    platform::Control<platform::FlatLabel> warnings;
+    platform::Control<platform::FittingLabel> warnings;
     platform::Control<platform::FlatButton> load;
     platform::Control<platform::FlatButton> PrintButton;
     platform::Control<platform::FlatButton> save;

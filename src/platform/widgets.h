@@ -68,11 +68,33 @@ class FlatButton : public QPushButton {
                const FontChoice& fontChoice);
 };
 
-// A flat label with centred text.
+// A flat label with centred text, always plain: a name in it never reads as markup.
 class FlatLabel : public QLabel {
   public:
     FlatLabel(QWidget* parent, const QString& text, const QColor& background,
               const FontChoice& fontChoice);
+};
+
+// A flat label that shows the whole of a text too wide for it: drawn smaller, down to
+// `smallestPoints`, on the same baseline, and past that with its middle left out. Text that
+// fits is drawn exactly as by a FlatLabel; text() is always the whole text.
+class FittingLabel : public FlatLabel {
+  public:
+    FittingLabel(QWidget* parent, const QString& text, const QColor& background,
+                 const FontChoice& fontChoice, double smallestPoints);
+
+    struct Fit {
+        QFont font;
+        QString text;
+    };
+    // The font and the text as drawn at the label's present width.
+    Fit fit() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    double smallestPoints_;
 };
 
 // A flat text box with centred text. Typing stops at maxTyped characters, but text assigned
