@@ -14,7 +14,7 @@ namespace {
 
 using EntryTest = StartedMarloTest;
 
-// Each key is a click on its button while the keypad is the active window: an accepted press
+// Each key is a click on its button: an accepted press
 // empties an earlier verdict but leaves the floor, Delete clears the program (an empty one too)
 // and resets the floor, and Enter runs it. In a name box the same keys only type.
 TEST_F(EntryTest, EachKeyPressesItsButtonWhileTheKeypadIsActive) {
@@ -48,6 +48,25 @@ TEST_F(EntryTest, EachKeyPressesItsButtonWhileTheKeypadIsActive) {
         QTest::keyClick(&graphics().progname, key);
     EXPECT_EQ(std::tuple(prog, dispatch.ticks, programname.right(1).toLower()),
               std::tuple(QString(), 8, QString("p")));
+}
+
+// From the other two windows as well, also with one of their buttons focused, where an arrow
+// would move the focus; a key held down presses once. Not from the exit question.
+TEST_F(EntryTest, KeysPressTheKeypadFromEveryMarloWindowButTheQuestion) {
+    const auto upIn = [](QWidget* focus) {
+        focus->window()->show();
+        QApplication::setActiveWindow(focus->window());
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Up);
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(focus, &held);
+    };
+    for (QPushButton* focus : {&graphics().aim, &program().ExitButton}) {
+        upIn(focus);
+        EXPECT_EQ(QApplication::focusWidget(), focus);
+    }
+    upIn(&QueryExit().cancel);
+    EXPECT_EQ(prog, "FF");
 }
 
 // A refused press still counts as a change; a longer program from a file is never lengthened.
