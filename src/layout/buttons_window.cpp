@@ -56,6 +56,8 @@ ButtonsWindow::ButtonsWindow()
         {&go, &ButtonsWindow::go_Click, QStringLiteral("Go"), {Qt::Key_Return, Qt::Key_Enter}},
     };
     for (const KeypadButton& key : keypad) {
+        // A click moves the focus, and with it the ring, to the button pressed.
+        key.button->setFocusPolicy(Qt::StrongFocus);
         key.button->setAccessibleName(key.word);
         key.button->setToolTip(key.word);
         connect(key.button, &QPushButton::clicked, this,

@@ -1,5 +1,6 @@
 #include "platform/widgets.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -113,8 +114,21 @@ FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
         background ? rgb(background->darker(125)) : QStringLiteral("palette(mid)");
     setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid black; padding: 0px; }"
                                  "QPushButton:pressed { background-color: %2; }"
-                                 "QPushButton:focus { border: 3px solid palette(highlight); }")
+                                 "QPushButton[tabbed=\"true\"]:focus "
+                                 "{ border: 3px solid palette(highlight); }")
                       .arg(face, pressed));
+}
+
+void FlatButton::focusInEvent(QFocusEvent* event) {
+    // A window coming back to the front returns the focus as it was, ring and all.
+    const Qt::FocusReason reason = event->reason();
+    const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (reason != Qt::ActiveWindowFocusReason && tabbed != property("tabbed").toBool()) {
+        setProperty("tabbed", tabbed);
+        style()->unpolish(this);
+        style()->polish(this);
+    }
+    QPushButton::focusInEvent(event);
 }
 
 FlatLabel::FlatLabel(QWidget* parent, const QString& text, const QColor& background,

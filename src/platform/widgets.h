@@ -61,11 +61,15 @@ class Window : public Control<SurfaceWidget> {
 };
 
 // A flat button whose background colour fills its face; without a colour of its own it takes
-// the desktop's button colour.
+// the desktop's button colour. Its ring marks the focus that Tab brought, not the focus a
+// click or the window's activation left there.
 class FlatButton : public QPushButton {
   public:
     FlatButton(QWidget* parent, const std::optional<QColor>& background,
                const FontChoice& fontChoice);
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 // A flat label with centred text, always plain: a name in it never reads as markup.

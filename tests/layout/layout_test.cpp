@@ -1,3 +1,5 @@
+#include <QTest>
+
 #include "platform/screen.h"
 #include "support/marlo_fixture.h"
 
@@ -91,6 +93,28 @@ TEST_F(LayoutTest, WindowsArePlacedInPixelsOnThePrimaryScreen) {
         unloadWindows();
         variables::resetAll();
     }
+}
+
+// The keypad's ring goes to the button clicked. Elsewhere the ring marks only focus that Tab
+// brought: the main window's activation hands "load" the focus, unmarked.
+TEST_F(LayoutTest, RingMarksTheClickedKeypadButtonAndWhereTabWent) {
+    startMarlo();
+    ButtonsWindow& pad = buttons();
+    QApplication::setActiveWindow(&pad);
+    for (QPushButton* pressed : {&pad.pause, &pad.clear}) {
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        EXPECT_EQ(pad.focusRing.geometry().center(), pressed->geometry().center());
+    }
+    EXPECT_TRUE(pad.focusRing.isVisible());
+    GraphicsWindow& main = graphics();
+    const auto ringed = [](QPushButton& button) {
+        return button.grab().toImage().pixel(1, 1) == button.palette().highlight().color().rgb();
+    };
+    QApplication::setActiveWindow(&main);
+    ASSERT_EQ(QApplication::focusWidget(), &main.load);
+    EXPECT_FALSE(ringed(main.load));
+    QTest::keyClick(&main.load, Qt::Key_Tab);
+    EXPECT_TRUE(ringed(main.PrintButton));
 }
 
 }  // namespace
