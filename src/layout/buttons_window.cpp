@@ -65,6 +65,7 @@ ButtonsWindow::ButtonsWindow()
         for (const Qt::Key k : key.keys) keys_.insert(k, key.button);
     }
     qApp->installEventFilter(this);
+    closing = [this] { return Form_QueryUnload(); };
 
     focusRing.setStyleSheet(QStringLiteral("border: 4px solid palette(highlight);"));
     focusRing.setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -69,6 +69,9 @@ class ButtonsWindow : public platform::Window {
     int firstline = 0;
     int lastline = 0;
 
+    // A close from outside, as the listing's: app/exit.cpp.
+    bool Form_QueryUnload();
+
   protected:
     // The keypad's keys press its buttons from any of the three MARLO windows.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -62,4 +62,5 @@ GraphicsWindow::GraphicsWindow()
     connect(&save, &QPushButton::clicked, this, [this] { save_Click(); });
     connect(&load, &QPushButton::clicked, this, [this] { load_Click(); });
     target.clicked = [this] { target_Click(); };
+    closing = [this] { return Form_QueryUnload(); };
 }

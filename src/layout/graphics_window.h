@@ -54,4 +54,7 @@ class GraphicsWindow : public platform::Window {
 
     void myname_Change();
     void progname_Change();
+
+    // A close from outside, as the listing's: app/exit.cpp.
+    bool Form_QueryUnload();
 };

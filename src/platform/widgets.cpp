@@ -1,5 +1,6 @@
 #include "platform/widgets.h"
 
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -100,6 +101,13 @@ void SurfaceWidget::paintEvent(QPaintEvent*) {
 Window::Window(const QColor& background)
     : Control<SurfaceWidget>(nullptr, Scale::Twips, background, true) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    if (closing && !closing())
+        event->ignore();
+    else
+        event->accept();
 }
 
 FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,

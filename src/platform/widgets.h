@@ -58,6 +58,13 @@ class SurfaceWidget : public QWidget {
 class Window : public Control<SurfaceWidget> {
   public:
     explicit Window(const QColor& background);
+
+    // Asked when the window is closed from outside (the desktop): true lets it close, false
+    // keeps it. Without it the window closes.
+    std::function<bool()> closing;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // A flat button whose background colour fills its face; without a colour of its own it takes
