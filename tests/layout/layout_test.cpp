@@ -43,13 +43,19 @@ TEST_F(LayoutTest, WindowsAndControlsOnA1024By768Screen) {
                        &m.myname.twips, &m.aim.twips, &m.load.twips, &m.PrintButton.twips,
                        &m.save.twips, &m.warnings.twips}),
               main);
+    // The question stacks its three controls at full width from the bottom up, centred.
+    const QueryExitWindow& q = QueryExit();
+    const std::vector<Rect> question = {
+        {5325, 4297.5, 4710, 2925}, {0, 2070, 4710, 855}, {0, 1215, 4710, 855}, {0, 0, 4710, 1215}};
+    EXPECT_EQ(rectsOf({&q.twips, &q.anyway.twips, &q.cancel.twips, &q.message.twips}), question);
     EXPECT_TRUE(k.isVisible() && p.isVisible() && m.isVisible());
     EXPECT_EQ(m.windowIcon().availableSizes(),
               (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
-// Keypad bottom right at its pixel size, listing above it, main window filling the rest, and
-// the bottom row 1115 twips above the screen's bottom. Unequal twips per pixel catch lefts and
+// Keypad bottom right at its pixel size, listing above it, main window filling the rest, the
+// bottom row 1115 twips above the screen's bottom, and the robot and the target marker 35
+// pixels square. Unequal twips per pixel catch lefts and
 // widths taken from vertical sizes, or tops and heights from horizontal ones.
 TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
     const struct {
@@ -67,7 +73,8 @@ TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
                                          {0, 0, keypadLeft, h}};
         EXPECT_EQ(rectsOf({&buttons().twips, &program().twips, &graphics().twips}), tiles);
         EXPECT_EQ(graphics().load.twips.top(), h - 1115);
-        EXPECT_EQ(graphics().P2.twips.height(), 35 * s.y);
+        EXPECT_EQ(std::pair(graphics().P2.size(), graphics().target.size()),
+                  std::pair(QSize(35, 35), QSize(35, 35)));
         unloadWindows();
         variables::resetAll();
     }
