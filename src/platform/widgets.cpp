@@ -179,7 +179,7 @@ FittingLabel::Fit FittingLabel::fit() const {
 
 void FittingLabel::paintEvent(QPaintEvent* event) {
     const Fit fitted = fit();
-    if (fitted.font == font()) {
+    if (fitted.font == font() && fitted.text == text()) {
         FlatLabel::paintEvent(event);
         return;
     }
