@@ -34,6 +34,17 @@ void askBeforeLeaving() {
     question.raise();
 }
 
+// Closing any of the three windows from the desktop would otherwise lose an unsaved program
+// without a word, or lose the window for good; a session that is ending is not held up.
+bool leaveOrAsk() {
+    if (variables::saved == variables::yes || qGuiApp->isSavingSession()) {
+        platform::seam<platform::ProcessEnd>().endNow();
+        return true;
+    }
+    askBeforeLeaving();
+    return false;
+}
+
 }  // namespace
 
 void QueryExitWindow::cancel_Click() {
@@ -54,12 +65,13 @@ void ProgramWindow::ExitButton_Click() {
 }
 
 bool ProgramWindow::Form_QueryUnload() {
-    // The desktop's close (Alt+F4, the window manager) would otherwise lose an unsaved
-    // program without a word; a session that is ending is not held up.
-    if (variables::saved == variables::yes || qGuiApp->isSavingSession()) {
-        platform::seam<platform::ProcessEnd>().endNow();
-        return true;
-    }
-    askBeforeLeaving();
-    return false;
+    return leaveOrAsk();
+}
+
+bool GraphicsWindow::Form_QueryUnload() {
+    return leaveOrAsk();
+}
+
+bool ButtonsWindow::Form_QueryUnload() {
+    return leaveOrAsk();
 }

@@ -1,9 +1,12 @@
 #include "layout/buttons_window.h"
 
 #include <QApplication>
-#include <QShortcut>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 #include "layout/design.h"
+#include "layout/graphics_window.h"
+#include "layout/program_window.h"
 
 namespace {
 
@@ -12,7 +15,7 @@ struct KeypadButton {
     platform::Control<platform::FlatButton>* button;
     void (ButtonsWindow::*handler)();
     QString word;
-    QList<QKeySequence> keys;
+    QList<Qt::Key> keys;
 };
 
 }  // namespace
@@ -53,18 +56,16 @@ ButtonsWindow::ButtonsWindow()
         {&go, &ButtonsWindow::go_Click, QStringLiteral("Go"), {Qt::Key_Return, Qt::Key_Enter}},
     };
     for (const KeypadButton& key : keypad) {
+        // A click moves the focus, and with it the ring, to the button pressed.
+        key.button->setFocusPolicy(Qt::StrongFocus);
         key.button->setAccessibleName(key.word);
         key.button->setToolTip(key.word);
         connect(key.button, &QPushButton::clicked, this,
                 [this, handler = key.handler] { (this->*handler)(); });
-        // A key press is a click on the button, so every rule of the click applies. A key
-        // held down by a small finger presses once.
-        for (const QKeySequence& sequence : key.keys) {
-            auto* shortcut = new QShortcut(sequence, this);
-            shortcut->setAutoRepeat(false);
-            connect(shortcut, &QShortcut::activated, key.button, &QPushButton::click);
-        }
+        for (const Qt::Key k : key.keys) keys_.insert(k, key.button);
     }
+    qApp->installEventFilter(this);
+    closing = [this] { return Form_QueryUnload(); };
 
     focusRing.setStyleSheet(QStringLiteral("border: 4px solid palette(highlight);"));
     focusRing.setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -90,4 +91,24 @@ ButtonsWindow::ButtonsWindow()
 
 ButtonsWindow::~ButtonsWindow() {
     disconnect(followFocus_);
+}
+
+bool ButtonsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* press = static_cast<const QKeyEvent*>(event);
+    QPushButton* button = keys_.value(press->key());
+    if (button == nullptr || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // Not into a name box, where the keys type (Enter it ignores comes up to its window), and
+    // not in another window: the exit question, a dialogue.
+    const QWidget* window = static_cast<const QWidget*>(watched)->window();
+    const bool marlo = window == this || dynamic_cast<const GraphicsWindow*>(window) != nullptr ||
+                       dynamic_cast<const ProgramWindow*>(window) != nullptr;
+    if (!marlo || qobject_cast<const QLineEdit*>(QApplication::focusWidget()) != nullptr)
+        return false;
+    // A key press is a click on the button, so every rule of the click applies; before the
+    // focused button sees it, so an arrow presses rather than moving the focus. A key held
+    // down by a small finger presses once.
+    if (!press->isAutoRepeat()) button->click();
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QHash>
 #include <QTimer>
 #include <cstdint>
 
@@ -68,7 +69,15 @@ class ButtonsWindow : public platform::Window {
     int firstline = 0;
     int lastline = 0;
 
+    // A close from outside, as the listing's: app/exit.cpp.
+    bool Form_QueryUnload();
+
+  protected:
+    // The keypad's keys press its buttons from any of the three MARLO windows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     // Focus moves while the buttons are destroyed; the ring must not follow it then.
     QMetaObject::Connection followFocus_;
+    QHash<int, QPushButton*> keys_;
 };

@@ -11,11 +11,14 @@ using platform::SurfaceWidget;
 
 namespace {
 constexpr int nameBoxTypingLimit = 22;
-}
+// A long status, such as where a report was saved, shrinks no further than this before its
+// middle gives way: half the designed size, still easy to read.
+constexpr double smallestStatusPoints = 12;
+}  // namespace
 
 GraphicsWindow::GraphicsWindow()
     : platform::Window(design::floorGreen),
-      warnings(&client(), QString(), design::floorGreen, design::sans24),
+      warnings(&client(), QString(), design::floorGreen, design::sans24, smallestStatusPoints),
       load(&client(), design::white, design::sans18),
       PrintButton(&client(), design::white, design::sans18),
       save(&client(), design::white, design::sans18),
@@ -59,4 +62,5 @@ GraphicsWindow::GraphicsWindow()
     connect(&save, &QPushButton::clicked, this, [this] { save_Click(); });
     connect(&load, &QPushButton::clicked, this, [this] { load_Click(); });
     target.clicked = [this] { target_Click(); };
+    closing = [this] { return Form_QueryUnload(); };
 }

@@ -9,7 +9,7 @@ class GraphicsWindow : public platform::Window {
     // The design: layout/graphics_window.cpp.
     GraphicsWindow();
 
-    platform::Control<platform::FlatLabel> warnings;
+    platform::Control<platform::FittingLabel> warnings;
     platform::Control<platform::FlatButton> load;
     platform::Control<platform::FlatButton> PrintButton;
     platform::Control<platform::FlatButton> save;
@@ -54,4 +54,7 @@ class GraphicsWindow : public platform::Window {
 
     void myname_Change();
     void progname_Change();
+
+    // A close from outside, as the listing's: app/exit.cpp.
+    bool Form_QueryUnload();
 };

@@ -1,7 +1,5 @@
 #include "layout/program_window.h"
 
-#include <QCloseEvent>
-
 #include "layout/design.h"
 
 ProgramWindow::ProgramWindow()
@@ -22,11 +20,5 @@ ProgramWindow::ProgramWindow()
     platform::setTabOrder({&ExitButton, &ProgramText});
 
     connect(&ExitButton, &QPushButton::clicked, this, [this] { ExitButton_Click(); });
-}
-
-void ProgramWindow::closeEvent(QCloseEvent* event) {
-    if (Form_QueryUnload())
-        event->accept();
-    else
-        event->ignore();
+    closing = [this] { return Form_QueryUnload(); };
 }

@@ -16,7 +16,4 @@ class ProgramWindow : public platform::Window {
     // A close from outside (the desktop): true when the application ends, false when the
     // window stays and asks first.
     bool Form_QueryUnload();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 };

@@ -1,9 +1,14 @@
 #include "platform/widgets.h"
 
+#include <QCloseEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QValidator>
+#include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -98,6 +103,13 @@ Window::Window(const QColor& background)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 }
 
+void Window::closeEvent(QCloseEvent* event) {
+    if (closing && !closing())
+        event->ignore();
+    else
+        event->accept();
+}
+
 FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
                        const FontChoice& fontChoice)
     : QPushButton(parent) {
@@ -110,8 +122,21 @@ FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
         background ? rgb(background->darker(125)) : QStringLiteral("palette(mid)");
     setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid black; padding: 0px; }"
                                  "QPushButton:pressed { background-color: %2; }"
-                                 "QPushButton:focus { border: 3px solid palette(highlight); }")
+                                 "QPushButton[tabbed=\"true\"]:focus "
+                                 "{ border: 3px solid palette(highlight); }")
                       .arg(face, pressed));
+}
+
+void FlatButton::focusInEvent(QFocusEvent* event) {
+    // A window coming back to the front returns the focus as it was, ring and all.
+    const Qt::FocusReason reason = event->reason();
+    const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (reason != Qt::ActiveWindowFocusReason && tabbed != property("tabbed").toBool()) {
+        setProperty("tabbed", tabbed);
+        style()->unpolish(this);
+        style()->polish(this);
+    }
+    QPushButton::focusInEvent(event);
 }
 
 FlatLabel::FlatLabel(QWidget* parent, const QString& text, const QColor& background,
@@ -119,10 +144,50 @@ FlatLabel::FlatLabel(QWidget* parent, const QString& text, const QColor& backgro
     : QLabel(text, parent) {
     setFont(platform::font(fontChoice));
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
+}
+
+FittingLabel::FittingLabel(QWidget* parent, const QString& text, const QColor& background,
+                           const FontChoice& fontChoice, double smallestPoints)
+    : FlatLabel(parent, text, background, fontChoice), smallestPoints_(smallestPoints) {}
+
+FittingLabel::Fit FittingLabel::fit() const {
+    // A little air at both ends, so a fitted text never looks cut off.
+    constexpr int air = 4;
+    const int room = contentsRect().width() - 2 * air;
+    const auto width = [&](const QFont& font) {
+        return QFontMetricsF(font).horizontalAdvance(text());
+    };
+    QFont smaller = font();
+    if (width(smaller) <= room || room <= 0) return {smaller, text()};
+    // Widths grow nearly in step with the size: start from the proportional guess and go
+    // down in half points, as hinting may leave the guess a little too wide.
+    const double designed = smaller.pointSizeF();
+    double points = std::max(smallestPoints_, std::floor(2 * designed * room / width(smaller)) / 2);
+    for (;;) {
+        smaller.setPointSizeF(points);
+        if (width(smaller) <= room) return {smaller, text()};
+        if (points <= smallestPoints_) break;
+        points = std::max(smallestPoints_, points - 0.5);
+    }
+    return {smaller, QFontMetrics(smaller).elidedText(text(), Qt::ElideMiddle, room)};
+}
+
+void FittingLabel::paintEvent(QPaintEvent* event) {
+    const Fit fitted = fit();
+    if (fitted.font == font() && fitted.text == text()) {
+        FlatLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(fitted.font);
+    const int sameBaseline = QFontMetrics(font()).ascent() - QFontMetrics(fitted.font).ascent();
+    style()->drawItemText(&painter, contentsRect().translated(0, sameBaseline), alignment(),
+                          palette(), isEnabled(), fitted.text, foregroundRole());
 }
 
 NameBox::NameBox(QWidget* parent, const FontChoice& fontChoice, int maxTyped) : QLineEdit(parent) {

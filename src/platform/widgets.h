@@ -58,21 +58,54 @@ class SurfaceWidget : public QWidget {
 class Window : public Control<SurfaceWidget> {
   public:
     explicit Window(const QColor& background);
+
+    // Asked when the window is closed from outside (the desktop): true lets it close, false
+    // keeps it. Without it the window closes.
+    std::function<bool()> closing;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // A flat button whose background colour fills its face; without a colour of its own it takes
-// the desktop's button colour.
+// the desktop's button colour. Its ring marks the focus that Tab brought, not the focus a
+// click or the window's activation left there.
 class FlatButton : public QPushButton {
   public:
     FlatButton(QWidget* parent, const std::optional<QColor>& background,
                const FontChoice& fontChoice);
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
 };
 
-// A flat label with centred text.
+// A flat label with centred text, always plain: a name in it never reads as markup.
 class FlatLabel : public QLabel {
   public:
     FlatLabel(QWidget* parent, const QString& text, const QColor& background,
               const FontChoice& fontChoice);
+};
+
+// A flat label that shows the whole of a text too wide for it: drawn smaller, down to
+// `smallestPoints`, on the same baseline, and past that with its middle left out. Text that
+// fits is drawn exactly as by a FlatLabel; text() is always the whole text.
+class FittingLabel : public FlatLabel {
+  public:
+    FittingLabel(QWidget* parent, const QString& text, const QColor& background,
+                 const FontChoice& fontChoice, double smallestPoints);
+
+    struct Fit {
+        QFont font;
+        QString text;
+    };
+    // The font and the text as drawn at the label's present width.
+    Fit fit() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    double smallestPoints_;
 };
 
 // A flat text box with centred text. Typing stops at maxTyped characters, but text assigned

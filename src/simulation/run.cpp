@@ -11,7 +11,7 @@ using namespace variables;
 
 void ButtonsWindow::go_Click() {
     // Go is also the stop button of a run.
-    if (stopsRun()) return;
+    if (goStopsRun()) return;
     running = yes;
     Module2::resetfloor();
     going();

@@ -11,13 +11,7 @@ using namespace variables;
 
 namespace {
 
-class StartupTest : public MarloTest {
-  protected:
-    void SetUp() override {
-        MarloTest::SetUp();
-        startMarlo();
-    }
-};
+using StartupTest = StartedMarloTest;
 
 // 7.5 x 39 = 292.5 must go to the even neighbour, 292; rounding away from zero gives 293.
 TEST_F(StartupTest, SetsizesRoundsEachDirectionHalfToEvenAndKeepsCellsSquare) {

@@ -10,12 +10,8 @@ using namespace variables;
 
 namespace {
 
-class TargetTest : public MarloTest {
+class TargetTest : public StartedMarloTest {
   protected:
-    void SetUp() override {
-        MarloTest::SetUp();
-        startMarlo();
-    }
     SeededRandom random;
     UsingFake<platform::RandomSource> fakeRandom{random};
 };

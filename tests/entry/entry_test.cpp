@@ -14,38 +14,48 @@ namespace {
 
 using EntryTest = StartedMarloTest;
 
-// Each key is a click on its button while the keypad is the active window: an accepted press
+// Each key is a click on its button, from any of the three windows and also where a button
+// has the focus and an arrow would move it; a key held down presses once. An accepted press
 // empties an earlier verdict but leaves the floor, Delete clears the program (an empty one too)
-// and resets the floor, and Enter runs it. In a name box the same keys only type.
-TEST_F(EntryTest, EachKeyPressesItsButtonWhileTheKeypadIsActive) {
+// and resets the floor, and Enter runs it. In a name box the same keys only type, and the exit
+// question leaves them alone.
+TEST_F(EntryTest, EachKeyPressesItsButtonFromEveryMarloWindow) {
     ScriptedDispatch dispatch;
     UsingFake<platform::EventDispatch> fake(dispatch);
-    QApplication::setActiveWindow(&buttons());
-    ASSERT_EQ(QApplication::activeWindow(), &buttons());
+    const auto press = [](QWidget* focus, Qt::Key key) {
+        focus->window()->show();
+        QApplication::setActiveWindow(focus->window());
+        focus->setFocus();
+        QTest::keyClick(focus, key);
+        QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(focus, &held);
+    };
+    QPushButton* const focused[] = {&buttons().go, &graphics().aim, &program().ExitButton};
     const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_P};
     xpos = 3;
     for (int i = 0; i < 5; ++i) {
         showStatus("missed!");
         saved = yes;
-        QTest::keyClick(&buttons(), keys[i]);
-        EXPECT_EQ(std::tuple(prog, saved, currentStatus(), xpos),
-                  std::tuple(QString("FBLRP").left(i + 1), no, QString(), 3));
+        press(focused[i % 3], keys[i]);
+        EXPECT_EQ(std::tuple(prog, saved, currentStatus(), xpos, QApplication::focusWidget()),
+                  std::tuple(QString("FBLRP").left(i + 1), no, QString(), 3, focused[i % 3]));
     }
     EXPECT_EQ(listedWords(),
               (std::vector<QString>{"forwards", "backwards", "left", "right", "pause"}));
     for (int time = 0; time < 2; ++time) {
         saved = no;
         showStatus("finished");
-        QTest::keyClick(&buttons(), Qt::Key_Delete);
+        press(&buttons().go, Qt::Key_Delete);
         EXPECT_EQ(std::tuple(prog, listedWords(), saved, currentStatus(), xpos),
                   std::tuple(QString(), std::vector<QString>(), yes, QString(), 8));
     }
-    QTest::keyClick(&buttons(), Qt::Key_Return);
+    press(&graphics().aim, Qt::Key_Return);
     EXPECT_EQ(std::pair(currentStatus(), dispatch.ticks), std::pair(QString("finished"), 8));
-    QApplication::setActiveWindow(&graphics());
-    graphics().progname.setFocus();
-    for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Return, Qt::Key_Delete, Qt::Key_P})
-        QTest::keyClick(&graphics().progname, key);
+    for (QWidget* elsewhere :
+         std::initializer_list<QWidget*>{&graphics().progname, &QueryExit().cancel})
+        for (const Qt::Key key :
+             {Qt::Key_Up, Qt::Key_Left, Qt::Key_Return, Qt::Key_Delete, Qt::Key_P})
+            press(elsewhere, key);
     EXPECT_EQ(std::tuple(prog, dispatch.ticks, programname.right(1).toLower()),
               std::tuple(QString(), 8, QString("p")));
 }

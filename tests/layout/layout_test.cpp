@@ -1,3 +1,5 @@
+#include <QTest>
+
 #include "platform/screen.h"
 #include "support/marlo_fixture.h"
 
@@ -14,8 +16,9 @@ std::vector<Rect> rectsOf(std::initializer_list<const platform::TwipsGeometry*> 
 
 class LayoutTest : public MarloTest {};
 
-// The worked examples at 1024 x 768 pixels and 15 twips per pixel, robot home included.
-TEST_F(LayoutTest, WindowsOnA1024By768ScreenMatchTheWorkedExamples) {
+// Every window and control on the common 1024 x 768 screen at 15 twips per pixel, the robot
+// at home included.
+TEST_F(LayoutTest, WindowsAndControlsOnA1024By768Screen) {
     startMarlo();
     const ButtonsWindow& k = buttons();
     const ProgramWindow& p = program();
@@ -40,13 +43,19 @@ TEST_F(LayoutTest, WindowsOnA1024By768ScreenMatchTheWorkedExamples) {
                        &m.myname.twips, &m.aim.twips, &m.load.twips, &m.PrintButton.twips,
                        &m.save.twips, &m.warnings.twips}),
               main);
+    // The question stacks its three controls at full width from the bottom up, centred.
+    const QueryExitWindow& q = QueryExit();
+    const std::vector<Rect> question = {
+        {5325, 4297.5, 4710, 2925}, {0, 2070, 4710, 855}, {0, 1215, 4710, 855}, {0, 0, 4710, 1215}};
+    EXPECT_EQ(rectsOf({&q.twips, &q.anyway.twips, &q.cancel.twips, &q.message.twips}), question);
     EXPECT_TRUE(k.isVisible() && p.isVisible() && m.isVisible());
     EXPECT_EQ(m.windowIcon().availableSizes(),
               (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
-// Keypad bottom right at its pixel size, listing above it, main window filling the rest, and
-// the bottom row 1115 twips above the screen's bottom. Unequal twips per pixel catch lefts and
+// Keypad bottom right at its pixel size, listing above it, main window filling the rest, the
+// bottom row 1115 twips above the screen's bottom, and the robot and the target marker 35
+// pixels square. Unequal twips per pixel catch lefts and
 // widths taken from vertical sizes, or tops and heights from horizontal ones.
 TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
     const struct {
@@ -64,7 +73,8 @@ TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
                                          {0, 0, keypadLeft, h}};
         EXPECT_EQ(rectsOf({&buttons().twips, &program().twips, &graphics().twips}), tiles);
         EXPECT_EQ(graphics().load.twips.top(), h - 1115);
-        EXPECT_EQ(graphics().P2.twips.height(), 35 * s.y);
+        EXPECT_EQ(std::pair(graphics().P2.size(), graphics().target.size()),
+                  std::pair(QSize(35, 35), QSize(35, 35)));
         unloadWindows();
         variables::resetAll();
     }
@@ -90,6 +100,28 @@ TEST_F(LayoutTest, WindowsArePlacedInPixelsOnThePrimaryScreen) {
         unloadWindows();
         variables::resetAll();
     }
+}
+
+// The keypad's ring goes to the button clicked. Elsewhere the ring marks only focus that Tab
+// brought: the main window's activation hands "load" the focus, unmarked.
+TEST_F(LayoutTest, RingMarksTheClickedKeypadButtonAndWhereTabWent) {
+    startMarlo();
+    ButtonsWindow& pad = buttons();
+    QApplication::setActiveWindow(&pad);
+    for (QPushButton* pressed : {&pad.pause, &pad.clear}) {
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        EXPECT_EQ(pad.focusRing.geometry().center(), pressed->geometry().center());
+    }
+    EXPECT_TRUE(pad.focusRing.isVisible());
+    GraphicsWindow& main = graphics();
+    const auto ringed = [](QPushButton& button) {
+        return button.grab().toImage().pixel(1, 1) == button.palette().highlight().color().rgb();
+    };
+    QApplication::setActiveWindow(&main);
+    ASSERT_EQ(QApplication::focusWidget(), &main.load);
+    EXPECT_FALSE(ringed(main.load));
+    QTest::keyClick(&main.load, Qt::Key_Tab);
+    EXPECT_TRUE(ringed(main.PrintButton));
 }
 
 }  // namespace

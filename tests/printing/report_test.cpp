@@ -71,7 +71,7 @@ class PrintTest : public MarloTest {
 
 // Each step is drawn before its boundary check, so a step off the floor ends on the boundary
 // line; "crashed!!" then ends the replay: nothing drawn after it and no outcome word. The
-// worked example comes last.
+// last case, one "F" from home that misses its target, leaves the page read after the loop.
 TEST_F(PrintTest, PathTargetHeaderAndListingOnALetterPageWithATwentyByTwelveFloor) {
     const struct {
         QString prog;
@@ -107,7 +107,7 @@ TEST_F(PrintTest, PathTargetHeaderAndListingOnALetterPageWithATwentyByTwelveFloo
         EXPECT_LT(QLineF(boxes[0].opposite, at(c.column + 0.5, c.row + 0.5)).length(), 0.01);
         EXPECT_FALSE(boxes[0].filled);
     }
-    // The worked example: one cell of 278.18 north from home, then the boundary.
+    // "F" from home: one cell of 278.18 north, then the boundary.
     const auto lines = printed<platform::Line>();
     EXPECT_LT(QLineF(lines[0].to, {3338.18, 2947.27}).length(), 0.01);
     EXPECT_LT(QLineF(lines[0].from, {3338.18, 2947.27 - 278.18}).length(), 0.01);

@@ -1,3 +1,6 @@
+#include <QGuiApplication>
+#include <QStyleHints>
+
 #include "app/status.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
@@ -60,7 +63,7 @@ class RobotTest : public StartedMarloTest {
 
 // Columns are whole cells less half a cell; with an even count home is right of the middle.
 // Unequal twips per pixel catch an x and y mix-up in the sprite's offsets from its square's
-// centre; the worked example at 15 x 15 is in the layout tests.
+// centre; the robot's place at 15 x 15 is in the layout tests.
 TEST_F(RobotTest, ColumnsFollowTheWindowAndTheSpriteTheScreen) {
     for (const auto& [cells, columns, home] : {std::tuple{10.4, 9, 4}, {10.6, 10, 5}}) {
         graphics().twips.setWidth(cells * cellsize);
@@ -124,7 +127,6 @@ TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
                 {"", none, nullptr, 1, {8, 7, 1, false, false, "finished", 1}},
                 {"FF", {8, 5}, nullptr, 3, {8, 5, 1, false, false, "well done!", 1}},
                 {"FF", {9, 5}, nullptr, 3, {8, 5, 1, false, false, "missed!", 0}},
-                {"FFF", none, &buttons().go, 2, {8, 6, 1, false, false, "stopped!", 0}},
                 {"FFF", none, &buttons().forwards, 2, {8, 6, 1, false, false, "stopped!", 0}},
                 {"FFF", none, &buttons().pause, 4, {8, 4, 1, false, false, "finished", 1}}};
     for (const auto& r : runs) {
@@ -151,6 +153,28 @@ TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
                       std::tuple(r.target == none, QString(r.program), yes));
         }
     }
+}
+
+// A small hand double-clicks Go: a second press within the desktop's double-click interval
+// of the one that started the run is part of it. A third press, or a second one later, stops.
+TEST_F(RobotTest, GoPressedAgainWithinTheDoubleClickIntervalLetsTheRunGoOn) {
+    QStyleHints* desktop = QGuiApplication::styleHints();
+    const int interval = desktop->mouseDoubleClickInterval();
+    const struct {
+        int interval, presses;
+        const char* end;
+    } cases[] = {{60000, 1, "finished"}, {60000, 2, "stopped!"}, {0, 1, "stopped!"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.presses << " within " << c.interval << " ms");
+        desktop->setMouseDoubleClickInterval(c.interval);
+        dispatch = ScriptedDispatch{};
+        dispatch.atTick(3, [&] {
+            for (int i = 0; i < c.presses; ++i) buttons().go.click();
+        });
+        run("FF");
+        EXPECT_EQ(currentStatus(), c.end);
+    }
+    desktop->setMouseDoubleClickInterval(interval);
 }
 
 TEST_F(RobotTest, ThreeForwardsDrawUpwardsEmphasisingEachStep) {
