@@ -211,8 +211,6 @@ ReadLesson readLesson(QByteArrayView bytes) {
     if (bytes.size() > maxFileBytes)
         return {std::nullopt, tr("The file is larger than %1 MiB, too large for a lesson.")
                                   .arg(maxFileBytes / (1024 * 1024))};
-    // A byte-order mark that an editor may have put first is not part of the JSON.
-    if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError)
