@@ -14,6 +14,13 @@
 #include "lessons/mat.h"
 #include "support/qt_printers.h"
 
+namespace lessons {
+// A lesson in a failure reads as its file.
+void PrintTo(const Lesson& lesson, std::ostream* out) {
+    *out << writeLesson(lesson).left(500).toStdString();
+}
+}  // namespace lessons
+
 namespace {
 
 using lessons::Lesson;
@@ -262,11 +269,12 @@ TEST(MatTest, APhotoFromACameraOpens) {
 }
 
 TEST(MatTest, MakesEachSizeOnceAndDrawsAnSvgAtThatSize) {
-    // Black left half: scaled up from a 10-pixel bitmap, the edge would blur across 100 pixels.
-    const lessons::Mat mat(svg("<rect width=\"5\" height=\"10\"/>"), lessons::svgType);
+    // An edge in the middle of a pixel at the SVG's own 10 x 10: scaled up from that bitmap, it
+    // would be a 100-pixel band of half-covered grey.
+    const lessons::Mat mat(svg("<rect width=\"5.5\" height=\"10\"/>"), lessons::svgType);
     const QImage big = mat.scaled(QSize(1000, 500));
-    EXPECT_EQ(big.pixel(495, 250), qRgb(0, 0, 0));
-    EXPECT_EQ(qAlpha(big.pixel(505, 250)), 0);
+    EXPECT_EQ(big.pixel(545, 250), qRgb(0, 0, 0));
+    EXPECT_EQ(qAlpha(big.pixel(555, 250)), 0);
     EXPECT_EQ(mat.scaled(QSize(1000, 500)).cacheKey(), big.cacheKey());
     const lessons::Mat bitmap(png(4, 3), lessons::pngType);
     EXPECT_EQ(bitmap.scaled(QSize(40, 10)).size(), QSize(40, 10));
@@ -296,7 +304,7 @@ TEST(LessonTest, TheDocumentedExampleIsWhatMarloWrites) {
     const QByteArray example = text.sliced(start, text.indexOf("```", start) - start);
     const lessons::ReadLesson read = lessons::readLesson(example);
     ASSERT_EQ(read.error, "");
-    EXPECT_EQ(lessons::writeLesson(*read.lesson), example);
+    EXPECT_EQ(lessons::writeLesson(*read.lesson).toStdString(), example.toStdString());
 }
 
 }  // namespace
