@@ -23,10 +23,6 @@ constexpr std::array<QLatin1StringView, 4> headingNames{
     QLatin1StringView("north"), QLatin1StringView("east"), QLatin1StringView("south"),
     QLatin1StringView("west")};
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lessons", text);
-}
-
 // --- problem -------------------------------------------------------------------------------
 
 bool inside(const Lesson& lesson, Square square) {
@@ -34,8 +30,9 @@ bool inside(const Lesson& lesson, Square square) {
            square.row < lesson.rows;
 }
 
+// `text` is marked with QT_TRANSLATE_NOOP where it is written.
 QString at(const char* text, Square square) {
-    return tr(text).arg(square.column).arg(square.row);
+    return QCoreApplication::translate("lessons", text).arg(square.column).arg(square.row);
 }
 
 // A title or instruction is shown on one line.
@@ -49,52 +46,75 @@ bool isOneLine(const QString& text) {
 }  // namespace
 
 QString problem(const Lesson& lesson) {
-    if (lesson.title.trimmed().isEmpty()) return tr("The lesson has no title.");
+    if (lesson.title.trimmed().isEmpty())
+        return QCoreApplication::translate("lessons", "The lesson has no title.");
     if (lesson.title.size() > maxTitleLength)
-        return tr("The title is longer than %1 characters.").arg(maxTitleLength);
-    if (!isOneLine(lesson.title)) return tr("The title must be one line.");
+        return QCoreApplication::translate("lessons", "The title is longer than %1 characters.")
+            .arg(maxTitleLength);
+    if (!isOneLine(lesson.title))
+        return QCoreApplication::translate("lessons", "The title must be one line.");
     if (lesson.instruction.size() > maxInstructionLength)
-        return tr("The instruction is longer than %1 characters.").arg(maxInstructionLength);
-    if (!isOneLine(lesson.instruction)) return tr("The instruction must be one line.");
+        return QCoreApplication::translate("lessons",
+                                           "The instruction is longer than %1 characters.")
+            .arg(maxInstructionLength);
+    if (!isOneLine(lesson.instruction))
+        return QCoreApplication::translate("lessons", "The instruction must be one line.");
     if (lesson.columns < minCells || lesson.columns > maxCells || lesson.rows < minCells ||
         lesson.rows > maxCells)
-        return tr("The grid is %1 x %2 squares; it must have %3 to %4 columns and rows.")
+        return QCoreApplication::translate(
+                   "lessons",
+                   "The grid is %1 x %2 squares; it must have %3 to %4 columns and rows.")
             .arg(lesson.columns)
             .arg(lesson.rows)
             .arg(minCells)
             .arg(maxCells);
     if (lesson.heading < 1 || lesson.heading > 4)
-        return tr("The start heading must be north, east, south or west.");
+        return QCoreApplication::translate("lessons",
+                                           "The start heading must be north, east, south or west.");
     if (lesson.start.column < 0 || lesson.start.row < 0)
-        return tr("The lesson has no start square.");
+        return QCoreApplication::translate("lessons", "The lesson has no start square.");
     if (!inside(lesson, lesson.start))
-        return at("The start square (column %1, row %2) is outside the grid.", lesson.start);
+        return at(QT_TRANSLATE_NOOP("lessons",
+                                    "The start square (column %1, row %2) is outside the grid."),
+                  lesson.start);
     QSet<std::pair<int, int>> obstacles;
     for (const Square square : lesson.obstacles) {
         if (!inside(lesson, square))
-            return at("An obstacle (column %1, row %2) is outside the grid.", square);
+            return at(QT_TRANSLATE_NOOP("lessons",
+                                        "An obstacle (column %1, row %2) is outside the grid."),
+                      square);
         if (obstacles.contains({square.column, square.row}))
-            return at("Two obstacles are on one square (column %1, row %2).", square);
+            return at(QT_TRANSLATE_NOOP("lessons",
+                                        "Two obstacles are on one square (column %1, row %2)."),
+                      square);
         obstacles.insert({square.column, square.row});
     }
     if (obstacles.contains({lesson.start.column, lesson.start.row}))
-        return tr("The start square is on an obstacle.");
+        return QCoreApplication::translate("lessons", "The start square is on an obstacle.");
     QSet<std::pair<int, int>> targets;
     for (const Square square : lesson.targets) {
         if (!inside(lesson, square))
-            return at("A target (column %1, row %2) is outside the grid.", square);
+            return at(
+                QT_TRANSLATE_NOOP("lessons", "A target (column %1, row %2) is outside the grid."),
+                square);
         if (obstacles.contains({square.column, square.row}))
-            return at("A target (column %1, row %2) is on an obstacle.", square);
+            return at(
+                QT_TRANSLATE_NOOP("lessons", "A target (column %1, row %2) is on an obstacle."),
+                square);
         if (targets.contains({square.column, square.row}))
-            return at("Two targets are on one square (column %1, row %2).", square);
+            return at(
+                QT_TRANSLATE_NOOP("lessons", "Two targets are on one square (column %1, row %2)."),
+                square);
         targets.insert({square.column, square.row});
     }
     if (lesson.mat.isEmpty() != lesson.matType.isEmpty())
-        return lesson.mat.isEmpty() ? tr("The mat picture is empty.")
-                                    : tr("The mat picture has no type.");
+        return lesson.mat.isEmpty()
+                   ? QCoreApplication::translate("lessons", "The mat picture is empty.")
+                   : QCoreApplication::translate("lessons", "The mat picture has no type.");
     if (!lesson.matType.isEmpty() && lesson.matType != pngType && lesson.matType != jpegType &&
         lesson.matType != svgType)
-        return tr("The mat's type must be image/png, image/jpeg or image/svg+xml.");
+        return QCoreApplication::translate(
+            "lessons", "The mat's type must be image/png, image/jpeg or image/svg+xml.");
     return {};
 }
 
@@ -118,13 +138,17 @@ QString path(const QString& parent, QLatin1StringView name) {
 
 QJsonValue field(const QJsonObject& object, const QString& parent, QLatin1StringView name) {
     const QJsonValue value = object.value(name);
-    if (value.isUndefined()) refuse(tr("The field \"%1\" is missing.").arg(path(parent, name)));
+    if (value.isUndefined())
+        refuse(QCoreApplication::translate("lessons", "The field \"%1\" is missing.")
+                   .arg(path(parent, name)));
     return value;
 }
 
 QString text(const QJsonObject& object, const QString& parent, QLatin1StringView name) {
     const QJsonValue value = field(object, parent, name);
-    if (!value.isString()) refuse(tr("The field \"%1\" must be text.").arg(path(parent, name)));
+    if (!value.isString())
+        refuse(QCoreApplication::translate("lessons", "The field \"%1\" must be text.")
+                   .arg(path(parent, name)));
     return value.toString();
 }
 
@@ -132,14 +156,17 @@ int number(const QJsonObject& object, const QString& parent, QLatin1StringView n
     const QJsonValue value = field(object, parent, name);
     const double d = value.toDouble(0.5);
     if (!value.isDouble() || !std::isfinite(d) || std::trunc(d) != d)
-        refuse(tr("The field \"%1\" must be a whole number.").arg(path(parent, name)));
+        refuse(QCoreApplication::translate("lessons", "The field \"%1\" must be a whole number.")
+                   .arg(path(parent, name)));
     // Far beyond every limit, so problem() still says what is wrong.
     return static_cast<int>(std::clamp(d, -1e6, 1e6));
 }
 
 QJsonObject object(const QJsonValue& value, const QString& where) {
     if (!value.isObject())
-        refuse(tr("The field \"%1\" must be a group of fields in braces { }.").arg(where));
+        refuse(QCoreApplication::translate(
+                   "lessons", "The field \"%1\" must be a group of fields in braces { }.")
+                   .arg(where));
     return value.toObject();
 }
 
@@ -147,7 +174,10 @@ QList<Square> squares(const QJsonObject& lesson, QLatin1StringView name) {
     QList<Square> list;
     const QJsonValue value = lesson.value(name);
     if (value.isUndefined()) return list;
-    if (!value.isArray()) refuse(tr("The field \"%1\" must be a list in brackets [ ].").arg(name));
+    if (!value.isArray())
+        refuse(QCoreApplication::translate("lessons",
+                                           "The field \"%1\" must be a list in brackets [ ].")
+                   .arg(name));
     const QJsonArray array = value.toArray();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const QString where = QStringLiteral("%1[%2]").arg(name).arg(i);
@@ -160,16 +190,20 @@ QList<Square> squares(const QJsonObject& lesson, QLatin1StringView name) {
 
 void checkFormat(const QJsonObject& file) {
     if (file.value(QLatin1StringView("format")).toString() != formatName)
-        refuse(tr("This is not a MARLO lesson: its \"format\" is not \"marlo-lesson\"."));
+        refuse(QCoreApplication::translate(
+            "lessons", "This is not a MARLO lesson: its \"format\" is not \"marlo-lesson\"."));
     static const QRegularExpression versionPattern(QStringLiteral("^([1-9]\\d{0,5})\\.\\d{1,6}$"));
     const QString version = text(file, {}, QLatin1StringView("version"));
     const QRegularExpressionMatch match = versionPattern.match(version);
     if (!match.hasMatch())
-        refuse(tr("The field \"version\" must be a version number such as \"1.0\"."));
+        refuse(QCoreApplication::translate(
+            "lessons", "The field \"version\" must be a version number such as \"1.0\"."));
     // A newer minor version only adds fields, which this reader passes over.
     if (match.captured(1).toInt() != majorVersion)
-        refuse(tr("This lesson is format version %1 and needs a newer MARLO: this one reads "
-                  "version %2 lessons.")
+        refuse(QCoreApplication::translate(
+                   "lessons",
+                   "This lesson is format version %1 and needs a newer MARLO: this one reads "
+                   "version %2 lessons.")
                    .arg(version)
                    .arg(majorVersion));
 }
@@ -188,7 +222,8 @@ Lesson fromJson(const QJsonObject& file) {
     const QString heading = text(startFields, start, QLatin1StringView("heading"));
     const auto name = std::find(headingNames.begin(), headingNames.end(), heading);
     if (name == headingNames.end())
-        refuse(tr("The field \"start.heading\" must be north, east, south or west."));
+        refuse(QCoreApplication::translate(
+            "lessons", "The field \"start.heading\" must be north, east, south or west."));
     lesson.heading = static_cast<std::int16_t>(name - headingNames.begin() + 1);
     lesson.obstacles = squares(file, QLatin1StringView("obstacles"));
     lesson.targets = squares(file, QLatin1StringView("targets"));
@@ -199,7 +234,8 @@ Lesson fromJson(const QJsonObject& file) {
         const auto data = QByteArray::fromBase64Encoding(
             text(matFields, mat, QLatin1StringView("data")).toLatin1(),
             QByteArray::AbortOnBase64DecodingErrors);
-        if (!data) refuse(tr("The field \"mat.data\" is not base64."));
+        if (!data)
+            refuse(QCoreApplication::translate("lessons", "The field \"mat.data\" is not base64."));
         lesson.mat = *data;
     }
     return lesson;
@@ -209,17 +245,23 @@ Lesson fromJson(const QJsonObject& file) {
 
 ReadLesson readLesson(QByteArrayView bytes) {
     if (bytes.size() > maxFileBytes)
-        return {std::nullopt, tr("The file is larger than %1 MiB, too large for a lesson.")
-                                  .arg(maxFileBytes / (1024 * 1024))};
+        return {std::nullopt,
+                QCoreApplication::translate(
+                    "lessons", "The file is larger than %1 MiB, too large for a lesson.")
+                    .arg(maxFileBytes / (1024 * 1024))};
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return {std::nullopt, tr("This is not a lesson file, or it is damaged: %1 at character %2.")
-                                  .arg(parseError.errorString())
-                                  .arg(parseError.offset)};
-    if (!document.isObject())
         return {std::nullopt,
-                tr("This is not a MARLO lesson: its \"format\" is not \"marlo-lesson\".")};
+                QCoreApplication::translate(
+                    "lessons", "This is not a lesson file, or it is damaged: %1 at character %2.")
+                    .arg(parseError.errorString())
+                    .arg(parseError.offset)};
+    if (!document.isObject())
+        return {
+            std::nullopt,
+            QCoreApplication::translate(
+                "lessons", "This is not a MARLO lesson: its \"format\" is not \"marlo-lesson\".")};
     try {
         Lesson lesson = fromJson(document.object());
         if (const QString wrong = problem(lesson); !wrong.isEmpty()) return {std::nullopt, wrong};

@@ -14,10 +14,6 @@ namespace {
 
 constexpr qsizetype keptSizes = 4;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("lessons", text);
-}
-
 // Process-wide, and so it also holds for pictures inside an SVG; Qt's default is twice this.
 void limitDecoders() {
     QImageReader::setAllocationLimit(maxMatMiB);
@@ -70,7 +66,8 @@ bool hasOutsideUrl(QStringView text) {
 }
 
 QString outside() {
-    return tr("The mat picture refers to something outside the lesson file.");
+    return QCoreApplication::translate(
+        "lessons", "The mat picture refers to something outside the lesson file.");
 }
 
 QString hrefProblem(QStringView href) {
@@ -78,7 +75,8 @@ QString hrefProblem(QStringView href) {
     if (href.startsWith(QLatin1Char('#'))) return {};
     if (!href.startsWith(QLatin1String("data:"), Qt::CaseInsensitive)) return outside();
     if (isEmbeddedBitmap(href)) return {};
-    return tr("The mat picture holds a picture that is not a readable PNG or JPEG picture.");
+    return QCoreApplication::translate(
+        "lessons", "The mat picture holds a picture that is not a readable PNG or JPEG picture.");
 }
 
 // Qt's SVG module would fetch what an SVG refers to outside itself (a file, an address), so
@@ -115,7 +113,9 @@ QString svgProblem(const QByteArray& bytes) {
         }
     }
     if (xml.hasError())
-        return tr("The mat picture is not a readable SVG picture (%1).").arg(xml.errorString());
+        return QCoreApplication::translate("lessons",
+                                           "The mat picture is not a readable SVG picture (%1).")
+            .arg(xml.errorString());
     return {};
 }
 
@@ -124,7 +124,8 @@ QString svgProblem(const QByteArray& bytes) {
 Mat::Mat(const QByteArray& bytes, const QString& type) {
     limitDecoders();
     if (bytes.isEmpty()) {
-        if (!type.isEmpty()) error_ = tr("The mat picture is empty.");
+        if (!type.isEmpty())
+            error_ = QCoreApplication::translate("lessons", "The mat picture is empty.");
         return;
     }
     if (type == svgType) {
@@ -133,7 +134,8 @@ Mat::Mat(const QByteArray& bytes, const QString& type) {
         const QSvgRenderer renderer(bytes);
         const QSize declared = renderer.defaultSize();
         if (!renderer.isValid() || declared.isEmpty()) {
-            error_ = tr("The mat picture is not a readable SVG picture.");
+            error_ = QCoreApplication::translate("lessons",
+                                                 "The mat picture is not a readable SVG picture.");
             return;
         }
         svg_ = bytes;
@@ -142,11 +144,14 @@ Mat::Mat(const QByteArray& bytes, const QString& type) {
     }
     const QByteArray format = type == pngType ? "png" : type == jpegType ? "jpeg" : "";
     if (format.isEmpty()) {
-        error_ = tr("The mat picture is not a readable %1 picture.").arg(type);
+        error_ =
+            QCoreApplication::translate("lessons", "The mat picture is not a readable %1 picture.")
+                .arg(type);
         return;
     }
     if (format == "png" && !chunksFit(bytes)) {
-        error_ = tr("The mat picture is not a readable PNG picture (it is cut short).");
+        error_ = QCoreApplication::translate(
+            "lessons", "The mat picture is not a readable PNG picture (it is cut short).");
         return;
     }
     QBuffer buffer;
@@ -158,15 +163,18 @@ Mat::Mat(const QByteArray& bytes, const QString& type) {
     // The header's size, so a huge picture is refused before anything is allocated for it.
     const QSize declared = reader.size();
     if (declared.isValid() && qint64(declared.width()) * declared.height() > maxMatPixels) {
-        error_ = tr("The mat picture is %1 x %2 pixels, too large: a mat may have at most "
-                    "4096 x 4096 pixels.")
+        error_ = QCoreApplication::translate(
+                     "lessons",
+                     "The mat picture is %1 x %2 pixels, too large: a mat may have at most "
+                     "4096 x 4096 pixels.")
                      .arg(declared.width())
                      .arg(declared.height());
         return;
     }
     const QImage image = reader.read();
     if (image.isNull()) {
-        error_ = tr("The mat picture is not a readable %1 picture (%2).")
+        error_ = QCoreApplication::translate("lessons",
+                                             "The mat picture is not a readable %1 picture (%2).")
                      .arg(QString::fromLatin1(format.toUpper()), reader.errorString());
         return;
     }
