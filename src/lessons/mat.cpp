@@ -38,8 +38,11 @@ bool isEmbeddedBitmap(QStringView href) {
     const qsizetype comma = href.indexOf(QLatin1Char(','));
     if (comma < 0 || !href.left(comma).endsWith(QLatin1String(";base64"), Qt::CaseInsensitive))
         return false;
-    const auto decoded = QByteArray::fromBase64Encoding(href.sliced(comma + 1).toLatin1(),
-                                                        QByteArray::AbortOnBase64DecodingErrors);
+    // Drawing programs wrap long base64 over many lines.
+    QByteArray base64 = href.sliced(comma + 1).toLatin1();
+    base64.removeIf([](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+    const auto decoded =
+        QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded) return false;
     QBuffer buffer;
     buffer.setData(*decoded);

@@ -253,9 +253,10 @@ TEST(LessonTest, ReaderRefusesABadFileWithAMessageThatSaysWhatIsWrong) {
 }
 
 TEST(LessonTest, ReaderTakesWhatANewerMinorVersionOrAnEditorAdds) {
-    const Lesson lesson =
-        withMat(svg("<image xlink:href=\"data:image/png;base64," + png().toBase64() + "\"/>"),
-                lessons::svgType);
+    // A drawing program's SVG, with its embedded picture's base64 over several lines.
+    const QByteArray wrapped = png().toBase64().insert(20, "\n   ");
+    const Lesson lesson = withMat(
+        svg("<image xlink:href=\"data:image/png;base64," + wrapped + "\"/>"), lessons::svgType);
     QJsonObject file = QJsonDocument::fromJson(lessons::writeLesson(lesson)).object();
     file["version"] = "1.7";
     file["colour"] = "blue";
