@@ -27,7 +27,7 @@ class Mat {
     bool isNull() const { return size_.isEmpty(); }
     // Why the picture did not decode, empty when it did or when there is none.
     const QString& error() const { return error_; }
-    // Its own size in pixels; an SVG's is the size it declares.
+    // Its own size in pixels (an SVG's is the size it declares); invalid when null.
     QSize size() const { return size_; }
 
     // The picture stretched to `pixels`, smoothly; an SVG is drawn at that size. Each size is
