@@ -24,7 +24,7 @@ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD
 cmake --build "$build" --target "$fuzzer" >>"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 
 export LSAN_OPTIONS=suppressions=$here/lsan.supp
-# What the fuzzer finds goes to a scratch corpus in the build.
-mkdir -p "$build/corpus" "$build/crashes"
-"$build/$fuzzer" "$build/corpus" "$seeds" -max_total_time="$seconds" -timeout=5 "${limits[@]}" \
-    -artifact_prefix="$build/crashes/" -print_final_stats=1 2>&1 | grep -v -e '# Uses:' -e 'dictionary ######' | tail -n 25
+# What the fuzzer finds goes to a scratch corpus of its own in the build.
+mkdir -p "$build/corpus/$fuzzer" "$build/crashes/$fuzzer"
+"$build/$fuzzer" "$build/corpus/$fuzzer" "$seeds" -max_total_time="$seconds" -timeout=5 "${limits[@]}" \
+    -artifact_prefix="$build/crashes/$fuzzer/" -print_final_stats=1 2>&1 | grep -v -e '# Uses:' -e 'dictionary ######' | tail -n 25
