@@ -45,16 +45,16 @@ QByteArray svg(const QByteArray& inside) {
 }
 
 Lesson sample() {
-    return {"Town",
-            "Visit the \"bakery\", then the caf\u00e9.",
-            8,
-            6,
-            {0, 5},
-            2,
-            {{1, 1}, {2, 1}},
-            {{7, 0}, {3, 3}},
-            {},
-            {}};
+    Lesson lesson;
+    lesson.title = "Town";
+    lesson.instruction = "Visit the \"bakery\", then the caf\u00e9.";
+    lesson.columns = 8;
+    lesson.rows = 6;
+    lesson.start = {0, 5};
+    lesson.heading = 2;
+    lesson.obstacles = {{1, 1}, {2, 1}};
+    lesson.targets = {{7, 0}, {3, 3}};
+    return lesson;
 }
 
 Lesson withMat(const QByteArray& bytes, QLatin1StringView type) {

@@ -196,16 +196,14 @@ const QStringList pastels{QStringLiteral("#ffd3d3"), QStringLiteral("#ffe2b0"),
                           QStringLiteral("#c6e6ff"), QStringLiteral("#e2d3ff")};
 
 Lesson alphabet() {
-    Lesson lesson{QStringLiteral("Alphabet"),
-                  QStringLiteral("Spell CAT: drive to C, then to A, then to T."),
-                  6,
-                  5,
-                  {3, 4},
-                  north,
-                  {},
-                  {{2, 0}, {0, 0}, {1, 3}},
-                  {},
-                  {}};
+    Lesson lesson;
+    lesson.title = QStringLiteral("Alphabet");
+    lesson.instruction = QStringLiteral("Spell CAT: drive to C, then to A, then to T.");
+    lesson.columns = 6;
+    lesson.rows = 5;
+    lesson.start = {3, 4};
+    lesson.heading = north;
+    lesson.targets = {{2, 0}, {0, 0}, {1, 3}};
     Svg svg(lesson.columns, lesson.rows);
     svg.rect(QRectF(0, 0, 600, 500), 0, QStringLiteral("#fffaf0"));
     for (int i = 0; i < 26; ++i) {
@@ -222,16 +220,14 @@ Lesson alphabet() {
 }
 
 Lesson numberLine() {
-    Lesson lesson{QStringLiteral("Number line 0 to 20"),
-                  QStringLiteral("Start on 0. Go forwards to 8, then back to 3."),
-                  21,
-                  3,
-                  {0, 1},
-                  east,
-                  {},
-                  {{8, 1}, {3, 1}},
-                  {},
-                  {}};
+    Lesson lesson;
+    lesson.title = QStringLiteral("Number line 0 to 20");
+    lesson.instruction = QStringLiteral("Start on 0. Go forwards to 8, then back to 3.");
+    lesson.columns = 21;
+    lesson.rows = 3;
+    lesson.start = {0, 1};
+    lesson.heading = east;
+    lesson.targets = {{8, 1}, {3, 1}};
     Svg svg(lesson.columns, lesson.rows);
     svg.rect(QRectF(0, 0, 2100, 100), 0, QStringLiteral("#dff1ff"));
     svg.rect(QRectF(0, 100, 2100, 100), 0, QStringLiteral("#fffaf0"));
@@ -320,16 +316,17 @@ void toyPicture(Svg& svg, QPointF c) {
 }
 
 Lesson town() {
-    Lesson lesson{QStringLiteral("Town"),
-                  QStringLiteral("Drive to the bakery, then to the school. Stay on the streets!"),
-                  8,
-                  6,
-                  {2, 5},
-                  north,
-                  squaresOf(townMap, QStringLiteral("HTP")),
-                  squaresOf(townMap, QStringLiteral("B")) + squaresOf(townMap, QStringLiteral("S")),
-                  {},
-                  {}};
+    Lesson lesson;
+    lesson.title = QStringLiteral("Town");
+    lesson.instruction =
+        QStringLiteral("Drive to the bakery, then to the school. Stay on the streets!");
+    lesson.columns = 8;
+    lesson.rows = 6;
+    lesson.start = {2, 5};
+    lesson.heading = north;
+    lesson.obstacles = squaresOf(townMap, QStringLiteral("HTP"));
+    lesson.targets =
+        squaresOf(townMap, QStringLiteral("B")) + squaresOf(townMap, QStringLiteral("S"));
     Svg svg(lesson.columns, lesson.rows);
     svg.rect(QRectF(0, 0, 800, 600), 0, QStringLiteral("#d9f2c7"));
     // Streets: rows 1 and 4, columns 2 and 6, with dashes down the middle.
@@ -403,16 +400,16 @@ void rock(Svg& svg, QPointF c) {
 }
 
 Lesson island() {
-    Lesson lesson{QStringLiteral("Treasure island"),
-                  QStringLiteral("Find the treasure! Go round the rocks and keep out of the sea."),
-                  8,
-                  6,
-                  squaresOf(islandMap, QStringLiteral("J")).first(),
-                  north,
-                  squaresOf(islandMap, QStringLiteral("~R")),
-                  squaresOf(islandMap, QStringLiteral("X")),
-                  {},
-                  {}};
+    Lesson lesson;
+    lesson.title = QStringLiteral("Treasure island");
+    lesson.instruction =
+        QStringLiteral("Find the treasure! Go round the rocks and keep out of the sea.");
+    lesson.columns = 8;
+    lesson.rows = 6;
+    lesson.start = squaresOf(islandMap, QStringLiteral("J")).first();
+    lesson.heading = north;
+    lesson.obstacles = squaresOf(islandMap, QStringLiteral("~R"));
+    lesson.targets = squaresOf(islandMap, QStringLiteral("X"));
     Svg svg(lesson.columns, lesson.rows);
     svg.rect(QRectF(0, 0, 800, 600), 0, QStringLiteral("#8fd3f4"));
     for (const Square s : squaresOf(islandMap, QStringLiteral("~"))) {
@@ -450,16 +447,15 @@ const Map mazeMap{QStringLiteral("S..#...#."), QStringLiteral("##.#.#.#."),
                   QStringLiteral(".....#.#E")};
 
 Lesson maze() {
-    Lesson lesson{QStringLiteral("Maze"),
-                  QStringLiteral("Find the way through the maze to the flag."),
-                  9,
-                  7,
-                  squaresOf(mazeMap, QStringLiteral("S")).first(),
-                  east,
-                  squaresOf(mazeMap, QStringLiteral("#")),
-                  squaresOf(mazeMap, QStringLiteral("E")),
-                  {},
-                  {}};
+    Lesson lesson;
+    lesson.title = QStringLiteral("Maze");
+    lesson.instruction = QStringLiteral("Find the way through the maze to the flag.");
+    lesson.columns = 9;
+    lesson.rows = 7;
+    lesson.start = squaresOf(mazeMap, QStringLiteral("S")).first();
+    lesson.heading = east;
+    lesson.obstacles = squaresOf(mazeMap, QStringLiteral("#"));
+    lesson.targets = squaresOf(mazeMap, QStringLiteral("E"));
     Svg svg(lesson.columns, lesson.rows);
     svg.rect(QRectF(0, 0, 900, 700), 0, QStringLiteral("#fbeccb"));
     svg.path(blob(lesson.obstacles, -8, 12), QStringLiteral("#7cc576"), QStringLiteral("#3d8b3d"),
@@ -480,16 +476,14 @@ Lesson maze() {
 }
 
 Lesson challenge() {
-    Lesson lesson{QStringLiteral("Challenge mat"),
-                  QStringLiteral("Drive all the way round the edge of the mat and back to START."),
-                  6,
-                  4,
-                  {0, 3},
-                  north,
-                  {},
-                  {},
-                  {},
-                  {}};
+    Lesson lesson;
+    lesson.title = QStringLiteral("Challenge mat");
+    lesson.instruction =
+        QStringLiteral("Drive all the way round the edge of the mat and back to START.");
+    lesson.columns = 6;
+    lesson.rows = 4;
+    lesson.start = {0, 3};
+    lesson.heading = north;
     Svg svg(lesson.columns, lesson.rows);
     svg.rect(QRectF(0, 0, 600, 400), 0, QStringLiteral("#fffdf2"));
     svg.rect(QRectF(4, 4, 592, 392), 0, QStringLiteral("none"), QStringLiteral("#ffb347"), 8);
