@@ -277,7 +277,7 @@ QWidget* LessonEditor::makeControls() {
     matLabel_->setWordWrap(true);
     column->addWidget(matLabel_);
 
-    auto* clicks = new QGroupBox(tr("A click on a square puts there"), controls);
+    auto* clicks = new QGroupBox(tr("What a click on a square puts there"), controls);
     auto* clickColumn = new QVBoxLayout(clicks);
     auto* toolRow = new QHBoxLayout;
     tools_ = new QButtonGroup(this);
@@ -554,7 +554,7 @@ void LessonEditor::refresh() {
                        !lesson_.targets.isEmpty());
     noMat_->setEnabled(!lesson_.matType.isEmpty());
     matLabel_->setText(lesson_.matType.isEmpty() ? tr("No mat picture: the grid is plain.")
-                                                 : tr("Mat: a %1 picture of %2 x %3.")
+                                                 : tr("Mat: %1 picture, %2 x %3.")
                                                        .arg(matName(lesson_.matType))
                                                        .arg(mat_.size().width())
                                                        .arg(mat_.size().height()));

@@ -25,7 +25,8 @@ void paintObstacle(QPainter& painter, const QRectF& cell) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(60, 60, 60, 225));
+    // Translucent, so the mat still shows which thing on it is in the way.
+    painter.setBrush(QColor(50, 50, 50, 170));
     const QRectF block = inset(cell, 0.06);
     painter.drawRoundedRect(block, block.width() * 0.12, block.width() * 0.12);
     const QRectF cross = inset(cell, 0.28);
@@ -41,7 +42,7 @@ void paintTarget(QPainter& painter, const QRectF& cell, int number) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::white, std::max(1.0, cell.width() * 0.04)));
     painter.setBrush(QColor(210, 35, 35));
-    const QRectF disc = inset(cell, 0.12);
+    const QRectF disc = inset(cell, 0.17);
     painter.drawEllipse(disc);
     QFont font = painter.font();
     font.setBold(true);
