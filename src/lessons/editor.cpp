@@ -527,6 +527,9 @@ void LessonEditor::setControls() {
     const QSignalBlocker blockRows(rows_);
     title_->setText(lesson_.title);
     instruction_->setText(lesson_.instruction);
+    // A long text shows its start, not its end.
+    title_->setCursorPosition(0);
+    instruction_->setCursorPosition(0);
     columns_->setValue(lesson_.columns);
     rows_->setValue(lesson_.rows);
 }
