@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRandomGenerator>
@@ -58,23 +59,6 @@ class ClockSeededRandom final : public RandomSource {
     std::mt19937_64 engine_{std::random_device{}()};
 };
 
-// A file dialogue that gives back its window while hidden: the window's picture in shared
-// memory is as big as the window, a megabyte here. Showing it again makes a new window.
-class KeptFileDialog final : public QFileDialog {
-  public:
-    using QFileDialog::QFileDialog;
-    void releaseWindow() {
-        destroy();
-        // Placed anew when shown, as a new dialogue would be: the new window starts at the
-        // origin, and a move to where the widget thinks it already is would not reach it.
-        move(0, 0);
-        setAttribute(Qt::WA_Moved, false);
-    }
-};
-
-// One open and one save dialogue, each made once and shown again at every use: a new
-// dialogue makes its icons anew, and Qt's pixmap cache keeps the pictures of every one of
-// them, some 25 kB a dialogue.
 class QtFileDialogs final : public FileDialogs {
   public:
     std::optional<QString> open(const FileChoice& choice) override {
@@ -86,20 +70,22 @@ class QtFileDialogs final : public FileDialogs {
 
   private:
     static std::optional<QString> ask(const FileChoice& choice, QFileDialog::AcceptMode mode) {
-        std::unique_ptr<KeptFileDialog>& kept = mode == QFileDialog::AcceptSave ? save_ : open_;
+        QFileDialog dialog(nullptr, QString(), choice.directory, choice.filter);
+        dialog.setAcceptMode(mode);
+        if (mode == QFileDialog::AcceptSave) {
+            dialog.setFileMode(QFileDialog::AnyFile);
+            // Qt's own question, and its default suffix, would look at the name as typed:
+            // "Mr. Smith" rather than the "Mr. Smith.mlo" that is written.
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        } else {
+            dialog.setFileMode(QFileDialog::ExistingFile);
+        }
         // A name with a separator would lead the dialogue out of the writer's directory.
-        const bool named = isPlainName(choice.fileName);
-        // Nothing empties the name box of a dialogue shown before, so a new one is made.
-        if (!named) kept.reset();
-        if (!kept) kept = make(choice, mode);
-        KeptFileDialog& dialog = *kept;
-        // Where the directory could not be made, the dialogue stays where it was last.
-        if (QFileInfo(choice.directory).isDir()) dialog.setDirectory(choice.directory);
-        dialog.setNameFilter(choice.filter);
-        if (named) dialog.selectFile(choice.fileName);
+        if (isPlainName(choice.fileName)) dialog.selectFile(choice.fileName);
         for (;;) {
             const int answer = dialog.exec();
-            putAway(dialog);
+            // Each dialogue draws its icons anew, and Qt's pixmap cache would keep every one.
+            QPixmapCache::clear();
             if (answer != QDialog::Accepted) return std::nullopt;
             const QStringList files = dialog.selectedFiles();
             if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
@@ -111,44 +97,6 @@ class QtFileDialogs final : public FileDialogs {
         }
     }
 
-    static std::unique_ptr<KeptFileDialog> make(const FileChoice& choice,
-                                                QFileDialog::AcceptMode mode) {
-        // A widget outliving the application would crash the exit.
-        if (!cleanupAdded_) qAddPostRoutine(forget);
-        cleanupAdded_ = true;
-        auto dialog =
-            std::make_unique<KeptFileDialog>(nullptr, QString(), choice.directory, choice.filter);
-        dialog->setAcceptMode(mode);
-        if (mode == QFileDialog::AcceptSave) {
-            dialog->setFileMode(QFileDialog::AnyFile);
-            // Qt's own question, and its default suffix, would look at the name as typed:
-            // "Mr. Smith" rather than the "Mr. Smith.mlo" that is written.
-            dialog->setOption(QFileDialog::DontConfirmOverwrite);
-        } else {
-            dialog->setFileMode(QFileDialog::ExistingFile);
-        }
-        return dialog;
-    }
-
-    // Nothing of a hidden dialogue may stay active.
-    static void putAway(KeptFileDialog& dialog) {
-        // The name box's list of matching names may still be open, and would take the next
-        // click anywhere.
-        for (QWidget* popup = QApplication::activePopupWidget();
-             popup != nullptr && popup->isVisible(); popup = QApplication::activePopupWidget())
-            popup->hide();
-        // Nor may the hidden name box keep the focus: its cursor would blink on, waking MARLO
-        // twice a second.
-        if (QWidget* focused = dialog.focusWidget()) focused->clearFocus();
-        dialog.releaseWindow();
-    }
-
-    static void forget() {
-        open_.reset();
-        save_.reset();
-        cleanupAdded_ = false;
-    }
-
     // Qt's own question, in its own words and translation, but about the file really written.
     static bool replaces(const QString& path, const QString& title) {
         return QMessageBox::warning(
@@ -157,10 +105,6 @@ class QtFileDialogs final : public FileDialogs {
                        .arg(QFileInfo(path).fileName()),
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     }
-
-    static inline std::unique_ptr<KeptFileDialog> open_;
-    static inline std::unique_ptr<KeptFileDialog> save_;
-    static inline bool cleanupAdded_ = false;
 };
 
 class QtQuestions final : public Questions {
