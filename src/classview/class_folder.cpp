@@ -26,11 +26,16 @@ QDateTime modified(const struct stat& info) {
                                           info.st_mtim.tv_nsec / 1000000);
 }
 
+struct FileRead {
+    QByteArray bytes;
+    QDateTime saved;
+};
+
 // The bytes of a regular file, and one more than the limit so that a file over it shows.
 // A pipe or a device named like a program could keep a read waiting for ever and stop the
-// view: it is not opened, and the open itself cannot wait.
-std::optional<QByteArray> readRegularFile(const QByteArray& name) {
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+// view: it is not read, and the open itself cannot wait.
+std::optional<FileRead> readRegularFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat info {};
     bool failed = ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode);
@@ -45,7 +50,7 @@ std::optional<QByteArray> readRegularFile(const QByteArray& name) {
     ::close(fd);
     if (failed) return std::nullopt;
     bytes.truncate(got);
-    return bytes;
+    return FileRead{bytes, modified(info)};
 }
 
 QStringList programFiles(const QDir& folder) {
@@ -60,14 +65,15 @@ ClassProgram readProgram(const QString& path, const QString& writer) {
     program.writer = writer;
     program.path = path;
     program.name = QFileInfo(path).fileName().chopped(4);
-    const QByteArray name = QFile::encodeName(path);
-    if (struct stat info{}; ::stat(name.constData(), &info) == 0) program.saved = modified(info);
-    const std::optional<QByteArray> bytes = readRegularFile(name);
-    if (!bytes)
+    const std::optional<FileRead> file = readRegularFile(path);
+    if (!file) {
         program.problem = Problem::Unreadable;
-    else if (bytes->size() > readLimit)
+        return program;
+    }
+    program.saved = file->saved;
+    if (file->bytes.size() > readLimit)
         program.problem = Problem::TooLarge;
-    else if (!(program.fields = files::readProgramLine(*bytes)))
+    else if (!(program.fields = files::readProgramLine(file->bytes)))
         program.problem = Problem::NotAProgram;
     return program;
 }

@@ -20,7 +20,7 @@ struct ClassProgram {
     // The file's name without its extension.
     QString name;
     QString path;
-    // Invalid when the file could not even be looked at.
+    // Invalid when the file could not be read.
     QDateTime saved;
     // All four fields, or nothing with the problem that stopped them.
     std::optional<files::ProgramFields> fields;
