@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <limits>
 
 #include "classview/reports.h"
 #include "platform/twips.h"
@@ -53,7 +54,7 @@ QRect PagePreview::pageRect() const {
     return QRectF(room.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted).toRect();
 }
 
-QImage PagePreview::render(QSize pixels) const {
+QImage PagePreview::render(QSize pixels, double fine) const {
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     // The image's own dots per inch, so that text sized in points keeps to the page's scale.
@@ -65,11 +66,21 @@ QImage PagePreview::render(QSize pixels) const {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.scale(dpiX / platform::twipsPerInch, dpiY / platform::twipsPerInch);
     painter.setClipRect(QRectF(QPointF(), pageSize_));
+    // The pens keep their widths on paper, in proportion, but the thinnest is at least a
+    // whole screen pixel.
+    double thinnest = std::numeric_limits<double>::infinity();
+    for (const platform::Command& command : pages_.commands()) {
+        if (const auto* line = std::get_if<platform::Line>(&command))
+            thinnest = std::min(thinnest, line->pen.widthPixels);
+        else if (const auto* box = std::get_if<platform::Box>(&command))
+            thinnest = std::min(thinnest, box->pen.widthPixels);
+    }
     // Each page is drawn one page height below the one before: only the one shown is in
-    // the image. The pens keep their width on paper.
+    // the image.
     painter.translate(0, -page_ * pageSize_.height());
     pages_.replay(
-        painter, [&] { painter.translate(0, pageSize_.height()); }, dpiX / dotsPerInch_);
+        painter, [&] { painter.translate(0, pageSize_.height()); },
+        std::max(dpiX / dotsPerInch_, fine / thinnest));
     return image;
 }
 
@@ -86,8 +97,12 @@ void PagePreview::paintEvent(QPaintEvent*) {
                          Qt::AlignCenter | Qt::TextWordWrap, message_);
         return;
     }
-    const QSize pixels = (QSizeF(page.size()) * devicePixelRatioF()).toSize();
-    if (rendered_.size() != pixels) rendered_ = render(pixels);
+    // At least twice as fine as the screen, so that text keeps the places the page's metrics
+    // gave it.
+    const double fine = std::max(2.0, devicePixelRatioF());
+    const QSize pixels = (QSizeF(page.size()) * fine).toSize();
+    if (rendered_.size() != pixels) rendered_ = render(pixels, fine);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(page, rendered_);
     emit pagePainted();
 }

@@ -33,7 +33,8 @@ class PagePreview final : public QWidget {
 
   private:
     QRect pageRect() const;
-    QImage render(QSize pixels) const;
+    // The page shown, `fine` image pixels to a screen pixel.
+    QImage render(QSize pixels, double fine) const;
 
     platform::Surface pages_;
     QSizeF pageSize_{11906, 16838};

@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <algorithm>
 
 #include "platform/screen.h"
 #include "platform/twips.h"
@@ -13,7 +12,7 @@ namespace platform {
 namespace {
 
 QPen qtPen(const Pen& pen, double scale) {
-    QPen result(pen.colour, std::max(1.0, pen.widthPixels * scale));
+    QPen result(pen.colour, pen.widthPixels * scale);
     // A thin dotted line alternates single pixels.
     if (pen.drawsDotted()) {
         result.setDashPattern({1.0, 1.0});

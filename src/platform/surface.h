@@ -123,8 +123,7 @@ class Surface {
     const std::vector<Command>& commands() const { return commands_; }
     // Plays the list onto the painter, whose transform maps what the surface keeps to the
     // device; at each page break, nextPage is called (a screen has none). A page shown at
-    // another resolution than it was drawn for scales its pens by penScale, to one pixel at
-    // the thinnest.
+    // another size than it was drawn for scales its pens by penScale.
     void replay(QPainter& painter, const std::function<void()>& nextPage = {},
                 double penScale = 1) const;
 

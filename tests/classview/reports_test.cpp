@@ -123,7 +123,7 @@ TEST_F(ClassReports, PreviewShowsOnePageAtATimeWithThePapersThinPens) {
     // A fifth of the way across only the floor's top and bottom edges have ink; the listing
     // starts at three fifths.
     const QImage first = shown();
-    EXPECT_EQ(inkRuns(first, 0.2), (std::vector{1, 1}));
+    EXPECT_EQ(inkRuns(first, 0.2), (std::vector{2, 2}));
     preview.setPage(1);
     const QImage second = shown();
     EXPECT_TRUE(inkRuns(second, 0.2).empty());
