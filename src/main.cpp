@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
+#include "classview/class_view.h"
 #include "layout/windows.h"
 #include "lessons/editor.h"
 #include "platform/application.h"
@@ -14,8 +14,11 @@ namespace {
 
 struct CommandLine {
     bool speak = false;
-    // Set for the teacher's lesson editor: the lesson file, empty for a new lesson.
-    std::optional<QString> lessonToEdit;
+    bool classView = false;
+    bool editLesson = false;
+    // With --class the class folder, with --edit-lesson the lesson (empty for a new one),
+    // otherwise a program file to open.
+    QString given;
 };
 
 // Read before any window system is reached, so --help and --version work without a display.
@@ -36,6 +39,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QStringLiteral("speak"),
         QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
     parser.addOption(speak);
+    const QCommandLineOption classView(QStringLiteral("class"), classview::optionHelp());
+    parser.addOption(classView);
     const QCommandLineOption editLesson(
         QStringLiteral("edit-lesson"),
         QStringLiteral("Opens the lesson editor for teachers instead, on the lesson file that "
@@ -49,16 +54,18 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             qPrintable(parser.helpText()));
         std::exit(EXIT_SUCCESS);
     }
-    CommandLine command{parser.isSet(speak), std::nullopt};
-    QStringList positional = parser.positionalArguments();
-    if (parser.isSet(editLesson))
-        command.lessonToEdit = positional.isEmpty() ? QString() : positional.takeFirst();
-    if (!positional.isEmpty()) {
+    // One argument at most: with --class the class folder, with --edit-lesson a lesson,
+    // otherwise a program file to open.
+    const QStringList given = parser.positionalArguments();
+    const bool taken = given.size() == 1 &&
+                       (parser.isSet(classView) || parser.isSet(editLesson) ||
+                        given.constFirst().endsWith(QStringLiteral(".mlo"), Qt::CaseInsensitive));
+    if (!given.isEmpty() && !taken) {
         std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
-                     qPrintable(positional.constFirst()), argv[0]);
+                     qPrintable(given.constLast()), argv[0]);
         std::exit(EXIT_FAILURE);
     }
-    return command;
+    return {parser.isSet(speak), parser.isSet(classView), parser.isSet(editLesson), given.value(0)};
 }
 
 }  // namespace
@@ -66,15 +73,18 @@ CommandLine readCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
-    const CommandLine command = readCommandLine(argc, argv);
+    const CommandLine line = readCommandLine(argc, argv);
 
     platform::preferPlaceableWindows();
     platform::ReadAhead readAhead;
     QApplication application(argc, argv);
     readAhead.finish();
-    if (command.lessonToEdit) return lessons::runLessonEditor(*command.lessonToEdit);
-    platform::setSpokenMode(command.speak);
+    // The teacher's class view or lesson editor, in place of the pupil's windows.
+    if (line.classView) return classview::run(line.given);
+    if (line.editLesson) return lessons::runLessonEditor(line.given);
+    platform::setSpokenMode(line.speak);
     graphics();
+    if (!line.given.isEmpty()) classview::loadGivenProgram(line.given);
     const int result = QApplication::exec();
     unloadWindows();
     return result;
