@@ -133,11 +133,11 @@ for part in listing names; do
 done
 
 # Failures over an old file, which each must keep byte for byte. A row is the button, then a
-# rule for fault_shim: no room at all, a disk that fills up after ten bytes, a failing drive,
-# a refused rename.
+# rule for fault_shim: no room at all (28, ENOSPC), a disk that fills up after ten bytes, a
+# failing drive (5, EIO), a refused rename (13, EACCES).
 declare -A fails_with=([save]=cancelled!) keeps=([save]=square.mlo)
-for case in "save|write ENOSPC */programs/me/* 0" "save|write ENOSPC */programs/me/* 10" \
-    "save|sync EIO */programs/me/* 0" "save|rename EACCES */programs/me/* 0"; do
+for case in "save|write 28 */programs/me/* 0" "save|write 28 */programs/me/* 10" \
+    "save|sync 5 */programs/me/* 0" "save|rename 13 */programs/me/* 0"; do
     button=${case%%|*}
     kept=$dir/${keeps[$button]}
     printf '"","square","me","FRFRFRFR"\r\n' >"$kept"
