@@ -51,7 +51,8 @@ for scale in 1 2; do
         ((up * 100 >= down * 115)) || bad "$picture$suffix does not point up ($up vs $down)"
     done
     f=$dir/103$suffix h=$((50 * scale))
-    read -r tl tr bl br <<<"$(for at in +0+0 +$h+0 +0+$h +$h+$h; do dark "$f" "${h}x$h$at"; done | xargs)"
+    read -r tl tr bl br <<<"$(for at in +0+0 +$h+0 +0+$h +$h+$h; do dark "$f" "${h}x$h$at"; done |
+        xargs)"
     ((tl * br > tr * bl * 115 / 100)) || bad "$f does not bend left"
     for twin in "102 101 -flip" "104 103 -flop" "109 108 -rotate 90" "110 108 -rotate 180" \
         "111 108 -rotate 270"; do
