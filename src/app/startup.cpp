@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "app/status.h"
 #include "app/variables.h"
 #include "layout/windows.h"
@@ -15,8 +17,8 @@ void GraphicsWindow::Form_Load() {
 }
 
 void GraphicsWindow::startup() {
-    author = QStringLiteral("me");
-    programname = QStringLiteral("my program");
+    author = QCoreApplication::translate("Names", "me");
+    programname = QCoreApplication::translate("Names", "my program");
     saved = yes;
     draweverything();
     load.setText(platform::resourceString(101));

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <utility>
 
 #include "app/status.h"
@@ -32,7 +33,7 @@ void ButtonsWindow::progbutton(const QString& letter) {
     // A press counts as a change even when the program turns out to be full.
     saved = no;
     if (prog.size() >= programCapacity) {
-        showStatus(QStringLiteral("program full"));
+        showStatus(QCoreApplication::translate("Status", "program full"));
         return;
     }
     prog += letter;
@@ -64,7 +65,7 @@ void ButtonsWindow::clear_Click() {
     prog.clear();
     printprog();
     Module2::resetfloor();
-    platform::speak(QStringLiteral("memory clear"));
+    platform::speak(QCoreApplication::translate("Keypad", "memory clear"));
 }
 
 void ButtonsWindow::Timer1_Timer() {

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -91,7 +92,8 @@ bool trySave() {
     // Without a home there is nowhere of the pupil's own to save to.
     if (files::writerDirectory().isEmpty()) return false;
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
-        {files::writerDirectory(), programname, QStringLiteral("MARLO files (*.mlo)"), extension});
+        {files::writerDirectory(), programname,
+         QCoreApplication::translate("Files", "MARLO files (*.mlo)"), extension});
     if (!chosen) return false;
     const QString path = withExtension(*chosen);
     programname = QFileInfo(path).fileName().chopped(extension.size());
@@ -109,7 +111,7 @@ void GraphicsWindow::save_Click() {
     showStatus(QString());
     files::makedirs();
     if (!trySave()) {
-        showStatus(QStringLiteral("cancelled!"));
+        showStatus(QCoreApplication::translate("Status", "cancelled!"));
         saved = no;
     }
 }
@@ -117,8 +119,8 @@ void GraphicsWindow::save_Click() {
 void GraphicsWindow::load_Click() {
     if (stopsRun()) return;
     showStatus(QString());
-    if (saved == no && !platform::seam<platform::Questions>().askYesNo(QStringLiteral(
-                           "You haven't saved your program. Do you want to continue?")))
+    if (saved == no && !platform::seam<platform::Questions>().askYesNo(QCoreApplication::translate(
+                           "Files", "You haven't saved your program. Do you want to continue?")))
         return;
     loadprogram();
 }
@@ -126,7 +128,8 @@ void GraphicsWindow::load_Click() {
 void GraphicsWindow::loadprogram() {
     files::makedirs();
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
-        {files::writerDirectory(), fileToOpen(), QStringLiteral("marlo files (*.mlo)"), extension});
+        {files::writerDirectory(), fileToOpen(),
+         QCoreApplication::translate("Files", "marlo files (*.mlo)"), extension});
     if (!chosen) return;
     const auto file = readRegularFile(*chosen, readLimit);
     if (!file) return;

@@ -1,5 +1,7 @@
 #include "layout/graphics_window.h"
 
+#include <QCoreApplication>
+
 #include "layout/design.h"
 
 using platform::Control;
@@ -23,8 +25,10 @@ GraphicsWindow::GraphicsWindow()
       PrintButton(&client(), design::white, design::sans18),
       save(&client(), design::white, design::sans18),
       P2(&client(), Scale::Pixels, design::floorGreen, false),
-      pname(&client(), QStringLiteral("program name"), design::floorGreen, design::sans18),
-      mname(&client(), QStringLiteral("my name"), design::floorGreen, design::sans18),
+      pname(&client(), QCoreApplication::translate("MainWindow", "program name"),
+            design::floorGreen, design::sans18),
+      mname(&client(), QCoreApplication::translate("MainWindow", "my name"), design::floorGreen,
+            design::sans18),
       progname(&client(), design::arial18, nameBoxTypingLimit),
       myname(&client(), design::sans18, nameBoxTypingLimit),
       target(&client(), Scale::Twips, design::red, false),
@@ -46,7 +50,7 @@ GraphicsWindow::GraphicsWindow()
     myname.twips.set(2520, 960, 1935, 555);
     target.twips.set(600, 1800, 735, 735);
     aim.twips.set(1920, 1920, 1200, 615);
-    aim.setText(QStringLiteral("target"));
+    aim.setText(QCoreApplication::translate("MainWindow", "target"));
 
     // The robot stays visible when it stands on the target.
     P2.raise();

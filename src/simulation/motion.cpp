@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "app/status.h"
 #include "app/variables.h"
 #include "platform/services.h"
@@ -70,7 +72,7 @@ void checkcrash() {
 void crash() {
     crashed = yes;
     running = no;
-    showStatus(QStringLiteral("crashed!"));
+    showStatus(QCoreApplication::translate("Status", "crashed!"));
     platform::seam<platform::Beeper>().beep();
 }
 
