@@ -113,6 +113,7 @@ int main(int argc, char* argv[]) {
     // The teacher's class view or lesson editor, in place of the pupil's windows.
     if (line.classView) return classview::run(line.given);
     if (line.editLesson) return lessons::runLessonEditor(line.given);
+    platform::setSpeechLocale(language::locale());
     platform::setSpokenMode(line.speak);
     graphics();
     if (!line.given.isEmpty()) classview::loadGivenProgram(line.given);
