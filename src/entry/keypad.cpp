@@ -4,6 +4,7 @@
 #include "app/status.h"
 #include "app/stop_rule.h"
 #include "app/variables.h"
+#include "language/fitting.h"
 #include "layout/windows.h"
 #include "platform/resources.h"
 #include "platform/services.h"
@@ -23,7 +24,7 @@ void ButtonsWindow::Form_Load() {
         {&pause, 105},    {&clear, 106},     {&go, 107}};
     for (const auto& [button, id] : pictures) {
         const platform::Picture picture = platform::bitmap(id);
-        button->setIcon(platform::icon(picture));
+        button->setIcon(language::keypadIcon(id));
         button->setIconSize(QSize(picture.width(), picture.height()));
     }
 }

@@ -16,6 +16,8 @@ constexpr int nameBoxTypingLimit = 22;
 // A long status, such as where a report was saved, shrinks no further than this before its
 // middle gives way: half the designed size, still easy to read.
 constexpr double smallestStatusPoints = 12;
+// The labels over the name boxes, in a language with longer words.
+constexpr double smallestLabelPoints = 9;
 }  // namespace
 
 GraphicsWindow::GraphicsWindow()
@@ -26,9 +28,9 @@ GraphicsWindow::GraphicsWindow()
       save(&client(), design::white, design::sans18),
       P2(&client(), Scale::Pixels, design::floorGreen, false),
       pname(&client(), QCoreApplication::translate("MainWindow", "program name"),
-            design::floorGreen, design::sans18),
+            design::floorGreen, design::sans18, smallestLabelPoints),
       mname(&client(), QCoreApplication::translate("MainWindow", "my name"), design::floorGreen,
-            design::sans18),
+            design::sans18, smallestLabelPoints),
       progname(&client(), design::arial18, nameBoxTypingLimit),
       myname(&client(), design::sans18, nameBoxTypingLimit),
       target(&client(), Scale::Twips, design::red, false),

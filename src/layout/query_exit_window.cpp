@@ -4,13 +4,18 @@
 
 #include "layout/design.h"
 
+namespace {
+// The question in a language with longer words; still large for its few words.
+constexpr double smallestQuestionPoints = 12;
+}  // namespace
+
 QueryExitWindow::QueryExitWindow()
     : platform::Window(design::queryGreen),
       anyway(&client(), design::red, design::sans24Bold),
       cancel(&client(), design::blue, design::sans24Bold),
       message(&client(),
               QCoreApplication::translate("ExitQuestion", "You haven't saved your program!"),
-              design::queryGreen, design::sans24Bold) {
+              design::queryGreen, design::sans24Bold, smallestQuestionPoints) {
     design::setClientArea(*this, 4680, 3825);
 
     anyway.twips.set(0, 0, 3015, 855);
