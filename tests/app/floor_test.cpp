@@ -26,7 +26,7 @@ FloorLines floorLines() {
     return lines;
 }
 
-class FloorTest : public MarloTest {};
+using FloorTest = MarloTest;
 
 // 1024 x 768 gives the 16 x 15 floor with its edges gapy below the name box; 2560 and 3840
 // pixels make floors wider than 32767 twips, whose grid must not fold back to negative x.
@@ -36,7 +36,7 @@ TEST_F(FloorTest, BoundaryAndGridFillTheFloorOnSmallAndWideScreens) {
     } screens[] = {{1024, 768, 16, 15}, {2560, 1440, 55, 32}, {3840, 2160, 88, 50}};
     for (const auto& s : screens) {
         SCOPED_TRACE(s.width);
-        startMarlo(s.width, s.height, 15, 15);
+        start(s.width, s.height);
         const double right = 150 + 585.0 * s.columns, bottom = 1405 + 585.0 * s.rows;
         EXPECT_EQ((std::vector{leftedge, topedge, rightedge, bottomedge}),
                   (std::vector{150.0, 1405.0, right, bottom}));
@@ -49,15 +49,13 @@ TEST_F(FloorTest, BoundaryAndGridFillTheFloorOnSmallAndWideScreens) {
         EXPECT_EQ(lines.vertical[1].from, QPointF(735, 1405));
         EXPECT_EQ(lines.vertical.back().to, QPointF(right, bottom));
         EXPECT_EQ(lines.horizontal.back().from, QPointF(150, bottom));
-        unloadWindows();
-        variables::resetAll();
     }
 }
 
 TEST_F(FloorTest, ScreenTooSmallForACellStartsAndCrashesWithoutHanging) {
     QElapsedTimer clock;
     clock.start();
-    startMarlo(400, 200, 15, 15);
+    start(400, 200);
     EXPECT_EQ(Module2::rowcount() + Module2::columncount(), 0);
     EXPECT_EQ(floorLines().vertical.size() + floorLines().horizontal.size(), 2u);
     running = yes;

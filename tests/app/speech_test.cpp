@@ -2,9 +2,7 @@
 #include <QTemporaryDir>
 
 #include "app/status.h"
-#include "support/fakes.h"
 #include "support/marlo_fixture.h"
-#include "support/scripted_dispatch.h"
 
 using namespace variables;
 using Words = std::vector<QString>;
@@ -15,22 +13,13 @@ class SpeechTest : public MarloTest {
   protected:
     void SetUp() override {
         MarloTest::SetUp();
-        startMarlo();
         platform::setSpokenMode(true);
     }
-
     // Presses the program's letters on the keypad, then Go.
     static void typeAndRun(const QString& program) {
         for (const QChar letter : program) buttons().progbutton(letter);
         buttons().go.click();
     }
-
-    ScriptedDispatch dispatch;
-    UsingFake<platform::EventDispatch> fakeDispatch{dispatch};
-    RecordingBeeper beeper;
-    UsingFake<platform::Beeper> fakeBeeper{beeper};
-    RecordingSpeech speech;
-    UsingFake<platform::Speech> fakeSpeech{speech};
 };
 
 // Each step is spoken as the listing emphasises it: before the next wait begins. Spoken mode
@@ -56,8 +45,8 @@ TEST_F(SpeechTest, KeypadPressesAndARunSpeakEachWordTheStartEachStepAndTheEnd) {
 }
 
 // Pen letters, which only files hold, are spoken as words; a press during a run speaks only
-// "stopped!". On a floor three cells wide home is the last
-// column, so turning right and going forwards leaves the floor.
+// "stopped!". On a floor three cells wide home is the last column, so turning right and going
+// forwards leaves the floor.
 TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
     const struct {
         QString program;
@@ -70,7 +59,7 @@ TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
     };
     for (const auto& r : runs) {
         SCOPED_TRACE(r.program.toStdString());
-        dispatch = ScriptedDispatch{};
+        dispatch.restart();
         if (r.pressAt >= 0) dispatch.atTick(r.pressAt, [] { buttons().forwards.click(); });
         if (r.cells > 0) graphics().twips.setWidth(r.cells * cellsize);
         speech.said.clear();
@@ -81,18 +70,15 @@ TEST_F(SpeechTest, EveryEndOfARunIsSpokenAsItIsShown) {
     }
 }
 
-using SpeechEngine = MarloTest;
-
 // The real service on a machine with no engine to be found: one line on standard error at
 // start, then the run goes on silently.
+using SpeechEngine = MarloTest;
+
 TEST_F(SpeechEngine, WithNoEngineMarloSaysSoOnceAndRunsSilently) {
     const QTemporaryDir noPlugins;
     const QStringList paths = QCoreApplication::libraryPaths();
     QCoreApplication::setLibraryPaths({noPlugins.path()});
-    startMarlo();
-    ScriptedDispatch dispatch;
-    UsingFake<platform::EventDispatch> fakeDispatch{dispatch};
-
+    platform::replaceSeam<platform::Speech>(nullptr);
     testing::internal::CaptureStderr();
     platform::setSpokenMode(true);
     prog = "FLF";
@@ -100,8 +86,8 @@ TEST_F(SpeechEngine, WithNoEngineMarloSaysSoOnceAndRunsSilently) {
     const QString verdict = currentStatus();
     buttons().forwards.click();
     const std::string errors = testing::internal::GetCapturedStderr();
-
-    EXPECT_EQ(std::pair(verdict, prog), std::pair(QString("finished"), QString("FLFF")));
+    EXPECT_EQ(verdict, "finished");
+    EXPECT_EQ(prog, "FLFF");
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_NE(errors.find("no speech engine"), std::string::npos) << errors;
     QCoreApplication::setLibraryPaths(paths);
