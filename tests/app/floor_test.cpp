@@ -1,5 +1,3 @@
-#include <QElapsedTimer>
-
 #include "simulation/Module2.h"
 #include "support/marlo_fixture.h"
 
@@ -42,8 +40,12 @@ TEST_F(FloorTest, BoundaryAndGridFillTheFloorOnSmallAndWideScreens) {
                   (std::vector{150.0, 1405.0, right, bottom}));
         const FloorLines lines = floorLines();
         ASSERT_EQ(lines.boundary.size(), 4u);
-        EXPECT_EQ(lines.boundary[0].to, QPointF(right, 1405));
-        EXPECT_EQ(lines.boundary[3].from, QPointF(150, bottom));
+        const QLineF sides[] = {{150, 1405, right, 1405},
+                                {150, 1405, 150, bottom},
+                                {right, 1405, right, bottom},
+                                {150, bottom, right, bottom}};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(QLineF(lines.boundary[i].from, lines.boundary[i].to), sides[i]) << i;
         ASSERT_EQ(lines.vertical.size(), s.columns + 1u);
         ASSERT_EQ(lines.horizontal.size(), s.rows + 1u);
         EXPECT_EQ(lines.vertical[1].from, QPointF(735, 1405));
@@ -53,8 +55,6 @@ TEST_F(FloorTest, BoundaryAndGridFillTheFloorOnSmallAndWideScreens) {
 }
 
 TEST_F(FloorTest, ScreenTooSmallForACellStartsAndCrashesWithoutHanging) {
-    QElapsedTimer clock;
-    clock.start();
     start(400, 200);
     EXPECT_EQ(Module2::rowcount() + Module2::columncount(), 0);
     EXPECT_EQ(floorLines().vertical.size() + floorLines().horizontal.size(), 2u);
@@ -63,7 +63,6 @@ TEST_F(FloorTest, ScreenTooSmallForACellStartsAndCrashesWithoutHanging) {
     Module2::checkcrash();
     EXPECT_EQ(crashed, yes);
     Module2::resetfloor();
-    EXPECT_LT(clock.elapsed(), 5000);
 }
 
 }  // namespace

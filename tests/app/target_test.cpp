@@ -1,7 +1,5 @@
-#include <QElapsedTimer>
 #include <set>
 
-#include "app/status.h"
 #include "simulation/Module2.h"
 #include "support/marlo_fixture.h"
 
@@ -30,8 +28,7 @@ TEST_F(TargetTest, MarkerSitsCentredOnAnySquareButTheRobotsAndAClickHidesIt) {
     EXPECT_EQ(marker.top() + marker.height() / 2, Module2::centrey(targety));
     running = yes;
     graphics().target_Click();
-    EXPECT_EQ(running, no);
-    EXPECT_EQ(currentStatus(), "stopped!");
+    expectSeen({.status = "stopped!", .running = false});
     EXPECT_FALSE(graphics().target.isHidden());
     graphics().target_Click();
     EXPECT_TRUE(graphics().target.isHidden());
@@ -44,10 +41,7 @@ TEST_F(TargetTest, FloorOfOneSquareGetsNoTargetAndDoesNotHang) {
     main.load.twips.setTop(main.progname.twips.top() + main.progname.twips.height() +
                            1.5 * cellsize);
     ASSERT_EQ(Module2::columncount() * Module2::rowcount(), 1);
-    QElapsedTimer clock;
-    clock.start();
     main.aim.click();
-    EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_TRUE(main.target.isHidden());
 }
 
