@@ -2,8 +2,6 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include "app/status.h"
-#include "support/listing_rows.h"
 #include "support/marlo_fixture.h"
 
 using namespace variables;
@@ -57,24 +55,6 @@ TEST_F(StartupTest, NameBoxesStartFilledMirrorTypingAndStopItAtTwentyTwoCharacte
     QTest::keyClick(&main.progname, Qt::Key_Backspace);
     EXPECT_EQ(programname, longName.chopped(1));
     EXPECT_EQ(saved, yes);  // renaming alone changes nothing to save
-}
-
-TEST_F(StartupTest, NewprogShowsTheLoadedProgramOnAFreshFloorKeepingTheTarget) {
-    const size_t floorOnly = graphics().surface().commands().size();
-    graphics().surface().line(0, 0, 500, 500);
-    xpos = 2, heading = 3, programname = "zigzag", author = "Ali", prog = "FL", saved = no;
-    showStatus("finished");
-    graphics().target.show();
-    graphics().newprog();
-    EXPECT_EQ(graphics().progname.text(), "zigzag");
-    EXPECT_EQ(graphics().myname.text(), "Ali");
-    EXPECT_EQ(saved, yes);
-    EXPECT_EQ(xpos, 8);
-    EXPECT_EQ(heading, 1);
-    EXPECT_EQ(currentStatus(), "");
-    EXPECT_FALSE(graphics().target.isHidden());
-    EXPECT_EQ(graphics().surface().commands().size(), floorOnly);
-    EXPECT_EQ(listedWords(), (std::vector<QString>{"forwards", "left"}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "app/status.h"
 #include "files/files.h"
+#include "support/listing_rows.h"
 #include "support/marlo_fixture.h"
 
 using namespace variables;
@@ -44,10 +45,23 @@ class FilesTest : public MarloTest {
     }
 };
 
-TEST_F(FilesTest, SavesInTheLoadedWritersDirectoryKeepingItsHeaderAndNames) {
-    choose(graphics().load,
-           inWriterDirectory("old.mlo", "\"1998, v2\",\"zigzag\",\"Smith, Zo\xc3\xab\",\"FLX\""));
-    expectSeen({"FLX", "zigzag", "Smith, Zo\u00eb", "1998, v2", true, ""});
+// A loaded program is shown on a fresh floor with the robot at home, as if just typed in; a
+// target stays. Saved, it goes to its writer's directory with its header.
+TEST_F(FilesTest, LoadsOntoAFreshFloorAndSavesInTheWritersDirectoryKeepingHeaderAndNames) {
+    const size_t floorOnly = graphics().surface().commands().size();
+    const QString file =
+        inWriterDirectory("old.mlo", "\"1998, v2\",\"zigzag\",\"Smith, Zo\xc3\xab\",\"FLX\"");
+    buttons().forwards.click();
+    xpos = 2, heading = 3;
+    graphics().surface().line(0, 0, 500, 500);
+    graphics().target.show();
+    choose(graphics().load, file);
+    expectSeen({"FLX", "zigzag", "Smith, Zo\u00eb", "1998, v2", true, "", 8, 7, 1});
+    EXPECT_EQ(graphics().progname.text(), "zigzag");
+    EXPECT_EQ(graphics().myname.text(), "Smith, Zo\u00eb");
+    EXPECT_EQ(listedWords(), (std::vector<QString>{"forwards", "left", ""}));
+    EXPECT_EQ(graphics().surface().commands().size(), floorOnly);
+    EXPECT_FALSE(graphics().target.isHidden());
     // Named without an extension, in the loaded writer's directory.
     const QString name = "\u0142\u00f3d\u017a \u674e";
     choose(graphics().save, inWriterDirectory(name));
@@ -60,7 +74,7 @@ TEST_F(FilesTest, SavesInTheLoadedWritersDirectoryKeepingItsHeaderAndNames) {
     EXPECT_EQ(graphics().progname.text(), name);
     // Nothing else is left beside the file, such as a temporary one.
     EXPECT_EQ(filesThere(), QStringList{name + ".mlo"});
-    EXPECT_TRUE(questions.asked.empty());
+    EXPECT_EQ(questions.asked.size(), 1u);  // only before loading over the unsaved "F"
 }
 
 TEST_F(FilesTest, ANameGetsTheExtensionUnlessItEndsInItAndOpenStartsOnItsFile) {
