@@ -190,12 +190,15 @@ TEST_F(RobotTest, ThreeForwardsDrawUpwardsEmphasisingEachStep) {
     }
 }
 
-// Two columns: home is the last one, so right then forwards leaves the floor at step 2. Only
-// resetting the floor wipes the trail and the status and sends the robot home.
+// Two columns: home is the last one, so right then forwards leaves the floor at step 2. The
+// step's word is said before the crash cuts it short. Only resetting the floor wipes the
+// trail and the status and sends the robot home.
 TEST_F(RobotTest, CrashEndsTheRunAtOnceWithoutAVerdict) {
     graphics().twips.setWidth(3 * cellsize);
     ASSERT_EQ(columncount(), 2);
+    platform::setSpokenMode(true);
     run("RFFF");
+    EXPECT_EQ(speech.said, (std::vector<QString>{"running", "right", "forwards", "crashed!"}));
     expectSeen({.status = "crashed!",
                 .column = 1,
                 .row = 7,
