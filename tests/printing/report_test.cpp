@@ -134,7 +134,7 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
     running = yes;
     print(QStringLiteral("FF"));
     expectSeen({.status = "stopped!", .running = false});
-    EXPECT_TRUE(printers.opened.empty());
+    EXPECT_FALSE(QFile::exists(pdf));
     xpos = 3, ypos = 4, heading = 2, oldx = 2, oldy = 4;
     Module2::drawrobot();
     const QRect robot = graphics().P2.geometry();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDir>
 #include <QPageLayout>
 #include <QPoint>
 #include <QString>
@@ -55,28 +56,21 @@ struct FixedCalendar final : Fake<platform::Calendar> {
 
 // A default printer or none, and jobs that fail on demand. Every job is a real PDF on US
 // Letter without margins, a page 12240 twips wide: the PDF asked for, or, for the printer,
-// "paper 1.pdf", "paper 2.pdf"... in paperFolder.
+// "paper 1.pdf", "paper 2.pdf"... at home.
 struct FakePrinters final : Fake<platform::Printers> {
     std::optional<QString> defaultPrinterName() override { return printer; }
-    std::unique_ptr<platform::PrintJob> openPrinter(const QString& name) override {
-        opened.push_back("printer " + name);
-        return job(paperFolder, [](int copy) { return QStringLiteral("paper %1.pdf").arg(copy); });
-    }
-    std::unique_ptr<platform::PrintJob> openPdf(const QString& folder,
-                                                const platform::CopyName& name) override {
-        opened.push_back(folder + '/' + name(1));
-        return job(folder, name);
+    std::unique_ptr<platform::PrintJob> openPrinter(const QString&) override {
+        return openPdf(QDir::homePath(),
+                       [](int copy) { return QString("paper %1.pdf").arg(copy); });
     }
     // A refused job goes where no file can be written, as on a full disk.
-    std::unique_ptr<platform::PrintJob> job(const QString& folder,
-                                            const platform::CopyName& name) const {
+    std::unique_ptr<platform::PrintJob> openPdf(const QString& folder,
+                                                const platform::CopyName& name) override {
         const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
         return platform::pdfJob(refuse ? QString("/dev/null") : folder, name, letter);
     }
     std::optional<QString> printer;
-    QString paperFolder;
     bool refuse = false;
-    std::vector<QString> opened;  // "printer NAME", or the PDF's first choice of path
 };
 
 // Answers the open and save dialogues (nothing for Cancel) and keeps how each was set up.

@@ -8,7 +8,6 @@ using namespace variables;
 
 void MarloTest::SetUp() {
     qputenv("HOME", QFile::encodeName(home.path()));
-    printers.paperFolder = home.path();
     start();
 }
 
