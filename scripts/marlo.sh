@@ -13,6 +13,7 @@ cd "$(dirname "$self")/.."
 # qt6-declarative-dev holds a header that Debian 12's qt6-speech-dev includes but does not depend on.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev libgtest-dev
           qt6-speech-dev qt6-declarative-dev
+          qt6-svg-dev
           fonts-liberation fonts-dejavu-core clang-format clang libclang-rt-14-dev
           xvfb xauth xdotool x11-utils imagemagick poppler-utils file
           dpkg-dev desktop-file-utils appstream lintian man-db)
