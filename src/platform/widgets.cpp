@@ -148,7 +148,9 @@ FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
                        const FontChoice& fontChoice)
     : QPushButton(parent), designed_(platform::font(fontChoice)) {
     setFont(designed_);
-    setFocusPolicy(Qt::TabFocus);
+    // A click takes the keyboard from a name box, so the arrow keys drive the robot again;
+    // the ring still shows only after Tab.
+    setFocusPolicy(Qt::StrongFocus);
     const QString face =
         background ? QStringLiteral("background-color: %1; color: black;").arg(rgb(*background))
                    : QStringLiteral("background-color: palette(button);");
