@@ -32,11 +32,10 @@ QStringList sourcesOf(const QString& code, const QString& context) {
 class FitTest : public MarloTest, public testing::WithParamInterface<QString> {
   protected:
     void SetUp() override {
-        MarloTest::SetUp();
         language::choose(GetParam());
         ASSERT_EQ(language::code(), GetParam());
         language::install(*qApp);
-        startMarlo();
+        MarloTest::SetUp();
     }
 };
 
