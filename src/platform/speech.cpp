@@ -29,9 +29,10 @@ class QtSpeech final : public Speech {
             giveUp(QStringLiteral("none installed"));
             return;
         }
-        // The words are in MARLO's language, not the desktop's. Speech-dispatcher's plugin
-        // takes its voice from the default locale when it starts, and fails under plain C.
-        QLocale::setDefault(voiceLocale);
+        // Speech-dispatcher's plugin takes its voice from the default locale when it starts, and
+        // fails under plain C or for a language it has no voice for: it starts in English, and
+        // the language's voice is chosen once it runs.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         // The application owns the thread, and the thread's end deletes the worker.
         thread_ = new QThread(QCoreApplication::instance());
         worker_ = new QObject;
