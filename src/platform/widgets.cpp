@@ -128,13 +128,21 @@ QFont fittedFont(const QFont& designed, const QStringList& texts, const QSize& r
     };
     if (allFit(designed) || room.width() <= 0) return designed;
     // Widths grow nearly in step with the size: start from the proportional guess and go
-    // down in half points, as hinting may leave the guess a little too wide.
+    // down in half points, as hinting may leave the guess a little too wide. Each size tried
+    // costs a font of its own, so the guess matters. A wrapped text is guessed from its widest
+    // word, which no wrapping can shorten.
     const double size = designed.pointSizeF();
+    const QFontMetricsF metrics(designed);
     double widest = 0;
-    for (const QString& text : texts)
-        widest = std::max(widest, QFontMetricsF(designed).horizontalAdvance(text));
-    double points =
-        wrapped || widest <= 0 ? size - 0.5 : std::floor(2 * size * room.width() / widest) / 2;
+    for (const QString& text : texts) {
+        const QStringList pieces =
+            wrapped
+                ? QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).split(QLatin1Char(' '))
+                : QStringList{text};
+        for (const QString& piece : pieces)
+            widest = std::max(widest, metrics.horizontalAdvance(piece));
+    }
+    double points = widest <= 0 ? size : std::floor(2 * size * room.width() / widest) / 2;
     points = std::clamp(points, smallestPoints, size);
     QFont smaller = designed;
     for (;;) {
