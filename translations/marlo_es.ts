@@ -133,7 +133,7 @@ Pruebe &apos;%1 --help&apos;.</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation>Ya</translation>
+        <translation>¡Ya!</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,11 @@ void fitListing(platform::SurfaceWidget& listing, const platform::FontChoice& de
                 int leadingSpaces) {
     // Smaller than this the listing is no longer easy to follow from a pupil's seat.
     constexpr double smallestListingPoints = 12;
+    // The English words fit the design.
+    if (code().isEmpty()) {
+        listing.surface().setFont(designed);
+        return;
+    }
     platform::FontChoice highlighted = designed;
     highlighted.bold = true;
     highlighted.underline = true;

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/widgets.h"
+
 namespace language {
 
 namespace {
@@ -33,6 +35,7 @@ void choose(const QString& chosen) {
     current.clear();
     ours.reset();
     qts.reset();
+    platform::fitButtonCaptions(false);
     // "de_AT" and "de" alike mean German; the desktop's "C" or "en_US" mean English.
     const QString wanted = chosen.isEmpty() ? QLocale::languageToCode(QLocale::system().language())
                                             : chosen.section(QLatin1Char('_'), 0, 0).toLower();
@@ -50,6 +53,7 @@ void choose(const QString& chosen) {
         return;
     }
     current = wanted;
+    platform::fitButtonCaptions(true);
     // Qt's own dialogue texts, where Debian's Qt translations are installed.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_") + wanted,

@@ -14,6 +14,8 @@ namespace platform {
 
 namespace {
 
+bool captionsFitted = false;
+
 QString rgb(const QColor& colour) {
     return QStringLiteral("rgb(%1, %2, %3)")
         .arg(colour.red())
@@ -110,6 +112,10 @@ void Window::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
+void fitButtonCaptions(bool on) {
+    captionsFitted = on;
+}
+
 bool textFits(const QFont& font, const QString& text, const QSize& room, bool wrapped) {
     const QFontMetricsF metrics(font);
     if (!wrapped) return metrics.horizontalAdvance(text) <= room.width();
@@ -189,7 +195,7 @@ void FlatButton::resizeEvent(QResizeEvent* event) {
 void FlatButton::fitText() {
     // Small enough to read on a button, yet still a word.
     constexpr double smallestPoints = 8;
-    if (text().isEmpty()) return;
+    if (!captionsFitted || text().isEmpty()) return;
     const QFont fitted = fittedFont(designed_, {text()}, textRoom(), false, smallestPoints);
     if (fitted != font()) setFont(fitted);
 }

@@ -73,6 +73,10 @@ class Window : public Control<SurfaceWidget> {
 QFont fittedFont(const QFont& designed, const QStringList& texts, const QSize& room, bool wrapped,
                  double smallestPoints);
 
+// Buttons fit their captions only once a translation may have made them longer than the
+// designs allow for; the designed English captions all fit, and are not measured.
+void fitButtonCaptions(bool on);
+
 // Whether `text` fits `room` in `font`, wrapped or on one line.
 bool textFits(const QFont& font, const QString& text, const QSize& room, bool wrapped);
 
