@@ -1,8 +1,8 @@
 #!/bin/bash
-# Checks the keypad pictures 101-107 and the application icon drawsprites wrote: sizes,
-# opaque grey RGB with black ink on white, margins, which way each arrow points, the
-# mirrored pairs, that @2x is drawn rather than upscaled, and the icon's sizes and
-# transparent corners.
+# Checks the keypad pictures 101-107, the step button's 201 and the application icon
+# drawsprites wrote: sizes, opaque grey RGB with black ink on white, margins, which way each
+# arrow points, the mirrored pairs, that @2x is drawn rather than upscaled, and the icon's
+# sizes and transparent corners.
 #
 #   tools/sprites/check_keypad.sh [resources-dir]
 set -u
@@ -21,7 +21,7 @@ for suffix in .png @2x.png; do
     [ "$suffix" = .png ] && n=100 || n=200
     h=$((n / 2))
     m=$((n * 8 / 100))  # margin: 8 px, 16 px at @2x
-    for i in 101 102 103 104 105 106 107; do
+    for i in 101 102 103 104 105 106 107 201; do
         f=$dir/$i$suffix
         [ -f "$f" ] || { bad "$f is missing"; continue; }
         read -r w ht type < <(identify -format '%w %h %[type]\n' "$f")
@@ -63,7 +63,7 @@ for suffix in .png @2x.png; do
     done
 done
 
-for i in 101 102 103 104 105 106 107; do
+for i in 101 102 103 104 105 106 107 201; do
     # Drawn at double size: unlike a pixel doubling of the 1x picture, yet the same
     # shape once scaled back down.
     convert "$dir/$i.png" -filter point -resize 200% "$tmp/up.png"
