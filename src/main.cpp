@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "access/access.h"
 #include "layout/windows.h"
 #include "platform/application.h"
 #include "platform/speech.h"
@@ -29,6 +30,7 @@ bool readCommandLine(int argc, char* argv[]) {
         QStringLiteral("speak"),
         QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
     parser.addOption(speak);
+    const a11y::CommandLine accessOptions(parser);
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
@@ -42,6 +44,13 @@ bool readCommandLine(int argc, char* argv[]) {
                      qPrintable(parser.positionalArguments().constFirst()), argv[0]);
         std::exit(EXIT_FAILURE);
     }
+    QString problem;
+    const std::optional<a11y::Options> chosen = accessOptions.read(problem);
+    if (!chosen) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(problem));
+        std::exit(EXIT_FAILURE);
+    }
+    a11y::setOptions(*chosen);
     return parser.isSet(speak);
 }
 
