@@ -1,0 +1,216 @@
+#include <QCommandLineParser>
+#include <QTest>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "access/access.h"
+#include "app/status.h"
+#include "printing/PrinterSupport.h"
+#include "simulation/Module2.h"
+#include "support/fakes.h"
+#include "support/listing_rows.h"
+#include "support/marlo_fixture.h"
+#include "support/scripted_dispatch.h"
+
+using namespace variables;
+
+namespace {
+
+void key(Qt::Key pressed) {
+    QTest::keyClick(&buttons().go, pressed);
+}
+
+QString emphasised() {
+    for (const ListingRow& row : listingRows())
+        if (row.wordEmphasised) return row.word;
+    return {};
+}
+
+// Each press of S runs one command, with the run's drawing and listing; the step that leaves
+// the floor shows the crash, as does the last step its verdict. Any other press stops.
+TEST_F(StartedMarloTest, StepRunsOneCommandAPressUntilACrashAVerdictOrAnotherPress) {
+    ScriptedDispatch dispatch;
+    UsingFake<platform::EventDispatch> fake(dispatch);
+    const struct {
+        const char* program;
+        int presses;
+        QPushButton* stop = nullptr;
+        const char* verdict;
+    } cases[] = {{"FFFFFFFFF", 8, nullptr, "crashed!"},  // row 7 going north: the 8th leaves
+                 {"RP", 2, nullptr, "finished"},
+                 {"FFF", 1, &buttons().pause, "stopped!"},
+                 {"FFF", 2, &buttons().go, "stopped!"}};
+    for (const auto& c : cases) {
+        prog = c.program;
+        dispatch = ScriptedDispatch();
+        std::vector<std::tuple<int, QString, QString>> seen;  // row, emphasis, status
+        for (int press = 1; press < c.presses + (c.stop != nullptr); ++press)
+            dispatch.atTick(press - 1, [&, press] {
+                seen.emplace_back(ypos, emphasised(), currentStatus());
+                press < c.presses ? key(Qt::Key_S) : c.stop->click();
+            });
+        key(Qt::Key_S);
+        for (std::size_t i = 0; i < seen.size(); ++i)
+            EXPECT_EQ(seen[i], std::tuple(7 - static_cast<int>(i + 1) * (c.program[0] == 'F'),
+                                          PrinterSupport::commandword(QString(c.program[i])),
+                                          QString("running")));
+        EXPECT_EQ(std::tuple(currentStatus(), emphasised(), running, prog),
+                  std::tuple(QString(c.verdict), QString(), no, QString(c.program)));
+    }
+    EXPECT_EQ(ypos, 5);  // Go stopped the steps; a run would have put the robot home
+}
+
+// Backspace takes the last command off, as a press would add one, and Page Up, Page Down and
+// the wheel move a long listing back; the next press shows the newest again. A run is stopped
+// by Backspace, and not scrolled.
+TEST_F(StartedMarloTest, BackspaceUndoesAndTheListingLooksBackBetweenRuns) {
+    RecordingSpeech speech;
+    UsingFake<platform::Speech> speaking(speech);
+    platform::setSpokenMode(true);
+    prog = "FBLRP";
+    showStatus("finished");
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(std::tuple(prog, listedWords().back(), currentStatus(), saved, speech.said.back()),
+              std::tuple("FBLR", "right", "", no, "undo"));
+    prog = "F";
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(std::tuple(prog, listedWords().size(), saved), std::tuple("", 0u, yes));
+
+    prog = QString(10, 'L') + QString(10, 'R');
+    const auto wheel = [](int notches) {
+        QWheelEvent turned({5, 5}, {5, 5}, {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier,
+                           Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&program().ProgramText, &turned);
+    };
+    const struct {
+        std::function<void()> move;
+        int firstShown;  // program position of the listing's first row
+    } moves[] = {
+        {[] { key(Qt::Key_PageUp); }, 13 - 7},  {[&] { wheel(-1); }, 6 + 3},
+        {[] { key(Qt::Key_PageUp); }, 9 - 7},   {[] { key(Qt::Key_PageUp); }, 1},
+        {[] { key(Qt::Key_PageDown); }, 1 + 7}, {[] { emit buttons().clear.pressed(); }, 13}};
+    for (const auto& m : moves) {
+        m.move();
+        EXPECT_EQ(listedWords().size(), 8u);
+        EXPECT_EQ(buttons().firstline, m.firstShown);
+    }
+    running = yes;
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(buttons().firstline, 13);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(std::tuple(prog.size(), currentStatus()), std::tuple(20, "stopped!"));
+}
+
+// The relative luminance and contrast of two colours, as WCAG measures them.
+double contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// Text and its background from the pixels painted: the commonest colour is the ground, and the
+// ink is the colour, of a few pixels at least, that stands out from it most.
+double paintedContrast(QWidget& control) {
+    const QImage image = control.grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y) | 0xff000000];
+    const QRgb ground = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                            return a.second < b.second;
+                        })->first;
+    double most = 1;
+    for (const auto& [colour, count] : counts)
+        if (count >= 5) most = std::max(most, contrast(colour, ground));
+    return most;
+}
+
+TEST_F(MarloTest, HighContrastTextAtSevenToOneAndTheFloorsMarksAtThreeToOne) {
+    a11y::setOptions({.highContrast = true});
+    startMarlo();
+    ScriptedDispatch dispatch;
+    UsingFake<platform::EventDispatch> fake(dispatch);
+    GraphicsWindow& main = graphics();
+    std::tie(prog, targetx, targety) = std::tuple("FFRF", 0, 0);
+    main.target.show();
+    main.showtarget();
+    buttons().go.click();
+    buttons().doprintprog(2);
+    QueryExitWindow& question = QueryExit();
+    for (QWidget* text : std::initializer_list<QWidget*>{
+             &main.warnings, &main.load, &main.PrintButton, &main.save, &main.aim, &main.pname,
+             &main.mname, &main.progname, &main.myname, &program().ExitButton,
+             &program().ProgramText, &question.anyway, &question.cancel, &question.message}) {
+        const double ratio = paintedContrast(*text);
+        std::printf("%-28s %5.2f : 1\n",
+                    qPrintable(text->accessibleName().isEmpty() ? text->property("text").toString()
+                                                                : text->accessibleName()),
+                    ratio);
+        EXPECT_GE(ratio, 7) << text->property("text").toString().toStdString();
+    }
+    const QImage floor = main.grab().toImage();
+    const auto at = [&](double xTwips, double yTwips) {
+        return floor.pixel(std::lround(xTwips / 15) + 1, std::lround(yTwips / 15) + 1);
+    };
+    const QRgb ground = at(Module2::centrex(2), Module2::centrey(2));
+    const struct {
+        const char* mark;
+        QRgb colour;
+        QRgb against;
+    } marks[] = {
+        {"boundary", at(leftedge, Module2::centrey(2)), ground},
+        {"grid",
+         std::min(at(Module2::centrex(2) + 292.5, Module2::centrey(2)),
+                  at(Module2::centrex(2) + 292.5, Module2::centrey(2) + 15)),
+         ground},
+        {"trail", at(Module2::centrex(8), Module2::centrey(6.5)), ground},
+        {"target", at(Module2::centrex(0), Module2::centrey(0)), ground},
+    };
+    for (const auto& m : marks) {
+        std::printf("%-28s %5.2f : 1\n", m.mark, contrast(m.colour, m.against));
+        EXPECT_GE(contrast(m.colour, m.against), 3) << m.mark;
+    }
+    std::printf("%-28s %5.2f : 1\n", "robot on its ground", paintedContrast(main.P2));
+    EXPECT_GE(paintedContrast(main.P2), 3);
+}
+
+}  // namespace
+
+// Two switches scan without a timer: Space moves the highlight, Enter presses, Go included. A
+// period no switch user could follow is refused. The step button sits in the empty top right
+// corner and comes after forwards, for Tab as for the highlight.
+TEST_F(MarloTest, TwoSwitchesAndTheStepButton) {
+    QCommandLineParser parser;
+    const a11y::CommandLine line(parser);
+    QString problem;
+    parser.process(QStringList{"marlo", "--scan-seconds", "0.2"});
+    EXPECT_EQ(line.read(problem), std::nullopt);
+    parser.process(QStringList{"marlo", "--two-switches", "--step-button", "--scan-seconds", "3"});
+    a11y::setOptions(line.read(problem).value());
+    EXPECT_EQ(a11y::options(), (a11y::Options{false, true, true, 3, true}));
+    startMarlo();
+    ButtonsWindow& keypad = buttons();
+    QPushButton* step = keypad.Picture1.client().findChild<QPushButton*>();
+    for (QPushButton* button : keypad.Picture1.client().findChildren<QPushButton*>())
+        if (button->accessibleName() == "step") step = button;
+    EXPECT_EQ(std::tuple(step->x(), step->y(), keypad.forwards.nextInFocusChain()),
+              std::tuple(keypad.go.x(), keypad.forwards.y(), step));
+    const auto highlighted = [&] {
+        for (QWidget* ring : keypad.Picture1.client().findChildren<QWidget*>())
+            if (qobject_cast<QPushButton*>(ring) == nullptr && ring != &keypad.focusRing)
+                return ring->geometry().center();
+        return QPoint();
+    };
+    key(Qt::Key_Space);
+    EXPECT_EQ(highlighted(), step->geometry().center());
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    EXPECT_EQ(std::pair(prog, highlighted()),
+              std::pair(QString("L"), keypad.LeftTurn.geometry().center()));
+}
