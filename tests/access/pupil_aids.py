@@ -14,51 +14,45 @@ HOME = (9, 8)  # the robot's square on a 1024 x 768 screen, counted from 1
 
 
 def fail(message):
-    print("FAIL:", message)
-    sys.exit(1)
+    sys.exit(f"FAIL: {message}")
 
 
 def wait_for(check, seconds, what):
     """Asks again until check() holds: under load the bus may time out or lag behind."""
     deadline = time.monotonic() + seconds
-    while True:
+    while time.monotonic() < deadline:
         try:
-            found = check()
-            if found:
+            if found := check():
                 return found
         except GLib.GError:
             pass
-        if time.monotonic() > deadline:
-            fail(f"{what}, after {seconds} s")
-        context = GLib.MainContext.default()
-        while context.pending():
-            context.iteration(False)
+        while GLib.MainContext.default().iteration(False):
+            pass
         time.sleep(0.02)
+    fail(f"{what}, after {seconds} s")
 
 
-def marlo():
-    return next((app for app in pyatspi.Registry.getDesktop(0)
-                 if app is not None and app.name == "MARLO"), None)
-
-
-def all_of(role):
-    return pyatspi.findAllDescendants(app, lambda a: a.getRoleName() == role)
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
 
 
 def key(*names):
-    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+    run("xdotool", "key", "--delay", "150", *names)
 
 
-app = wait_for(marlo, 30, "no MARLO on the accessibility bus")
-buttons = wait_for(lambda: {b.name: b for b in all_of("push button")}, 10, "no buttons")
-floor = wait_for(lambda: all_of("canvas"), 10, "no floor")[0]
-status = [label for label in all_of("label") if label.name not in ("program name", "my name")][0]
-listing = next(text for text in all_of("text") if text.name == "program")
+app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "MARLO"),
+                            None), 30, "no MARLO on the accessibility bus")
+found = wait_for(lambda: pyatspi.findAllDescendants(app, lambda a: a.getRoleName() in (
+    "push button", "canvas", "label", "text")), 10, "no controls")
+buttons = {a.name: a for a in found if a.getRoleName() == "push button"}
+floor = next(a for a in found if a.getRoleName() == "canvas")
+status = next(a for a in found if a.getRoleName() == "label" and "name" not in a.name)
+listing = next(a for a in found if a.name == "program")
 
 
 def press(name):
     buttons[name].queryAction().doAction(0)
-    time.sleep(0.3)  # a click through the bus takes 100 ms to land
+    time.sleep(0.3)  # a click through the bus lands 100 ms later
 
 
 def wait_status(word, seconds):
@@ -69,13 +63,10 @@ def listed():
     return listing.queryText().getText(0, -1)
 
 
-def target():
-    found = re.search(r"target on column (\d+), row (\d+)", floor.name)
-    return found and (int(found[1]), int(found[2]))
-
-
-def route(column, row):
+def route():
     """Forwards or backwards to the target's row, then a turn and forwards to its column."""
+    column, row = map(int, wait_for(lambda: re.search(r"target on column (\d+), row (\d+)",
+                                                      floor.name), 5, "no target").groups())
     steps = ["forwards"] * (HOME[1] - row) + ["backwards"] * (row - HOME[1])
     if column != HOME[0]:
         steps += ["right" if column > HOME[0] else "left"] + ["forwards"] * abs(column - HOME[0])
@@ -83,10 +74,10 @@ def route(column, row):
 
 
 if sys.argv[1] == "screen-reader":
-    names = sorted(buttons)
-    if names != sorted(["forwards", "backwards", "left", "right", "pause", "clear memory", "Go",
-                        "exit", "target", "load", "print", "save"]):
-        fail(f"buttons {names}")
+    print("buttons:", ", ".join(sorted(buttons)))
+    if sorted(buttons) != sorted("forwards backwards left right pause Go exit target load print"
+                                 " save".split() + ["clear memory"]):
+        fail("buttons")
     told = []
     pyatspi.Registry.registerEventListener(
         lambda event: told.append(event.source.name), "object:property-change:accessible-name")
@@ -94,38 +85,28 @@ if sys.argv[1] == "screen-reader":
         press(name)
     wait_status("finished", 15)
     wait_for(lambda: "finished" in told, 5, f"the verdict never told: {told}")
-    said = [name for name in told if name.startswith("robot")]
-    print("buttons:", ", ".join(names))
-    print("floor told during the run:", " | ".join(dict.fromkeys(said)))
-    print("floor's description:", floor.description)
-    print("status:", status.name, "| listing:", listed().replace("\n", ", "))
-    steps = ["robot on column 9, row 8, facing north", "robot on column 9, row 7, facing north", "robot on column 9, row 6, facing north",
-             "robot on column 9, row 6, facing east", "robot on column 10, row 6, facing east"]
-    if list(dict.fromkeys(said)) != steps:
+    said = list(dict.fromkeys(name for name in told if name.startswith("robot")))
+    print("floor told:", " | ".join(said), "\nfloor's description:", floor.description,
+          "\nstatus:", status.name, "\nlisting:", listed().replace("\n", ", "))
+    if said != [f"robot on column {c}, row {r}, facing {h}" for c, r, h in [
+            (9, 8, "north"), (9, 7, "north"), (9, 6, "north"), (9, 6, "east"), (10, 6, "east")]]:
         fail("the floor did not tell the start and each step")
-    if floor.description != steps[-1]:
-        fail("floor's description")
-    if listed() != "1 forwards\n2 forwards\n3 right\n4 forwards":
-        fail("listing as text")
+    if floor.description != said[-1] or listed() != "1 forwards\n2 forwards\n3 right\n4 forwards":
+        fail("floor's description or listing")
 
 elif sys.argv[1] == "keyboard":
     # The desktop gives the start-up window the keyboard, as a window manager would: there is
     # none on this display. Then Tab to "target" and Space for it: no mouse at all.
-    def xdotool(*arguments):
-        return subprocess.run(["xdotool", *arguments], check=True, capture_output=True,
-                              text=True).stdout
-    for window in xdotool("search", "--onlyvisible", "--class", "marlo").split():
-        if "Position: 0,0 " in xdotool("getwindowgeometry", window):
-            xdotool("windowfocus", "--sync", window)
+    for window in run("xdotool", "search", "--onlyvisible", "--class", "marlo").split():
+        if "Position: 0,0 " in run("xdotool", "getwindowgeometry", window):
+            run("xdotool", "windowfocus", "--sync", window)
     for _ in range(12):
         key("Tab")
         time.sleep(0.3)
         if buttons["target"].getState().contains(pyatspi.STATE_FOCUSED):
             break
-    else:
-        fail("Tab never reached target")
     key("space")
-    steps = route(*wait_for(target, 5, "no target"))
+    steps = route()
     arrows = {"forwards": "Up", "backwards": "Down", "left": "Left", "right": "Right"}
     # A slip mended with Backspace, then one step at a time to the verdict.
     key(*[arrows[step] for step in steps], "p")
@@ -140,17 +121,14 @@ elif sys.argv[1] == "keyboard":
 elif sys.argv[1] == "switch":
     # The teacher sets the target with the mouse; from then on the pupil has one switch.
     x, y, w, h = buttons["target"].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"],
-                   check=True)
-    steps = route(*wait_for(target, 5, "no target")) + ["Go"]
+    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
+    steps = route() + ["Go"]
     x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-    x11.XGetImage.restype = ctypes.c_void_p
-    x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + \
-        [ctypes.c_uint] * 2 + [ctypes.c_ulong, ctypes.c_int]
+    x11.XOpenDisplay.restype = x11.XGetImage.restype = ctypes.c_void_p
+    x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 4 + [
+        ctypes.c_ulong, ctypes.c_int]
     x11.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-    x11.XDestroyImage.argtypes = [ctypes.c_void_p]
+    x11.XDestroyImage.argtypes = x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
     display = x11.XOpenDisplay(None)
 
     def highlighted(name):
@@ -162,22 +140,16 @@ elif sys.argv[1] == "switch":
         x11.XDestroyImage(image)
         return pixel == 0xFFFF00
 
-    previous = None
-    for step in steps:
+    for i, step in enumerate(steps):
         # Pressed as the highlight arrives, not as it may be leaving; a press holds it there.
-        if step != previous:
+        if i == 0 or step != steps[i - 1]:
             wait_for(lambda: not highlighted(step), 30, f"{step} stayed highlighted")
             wait_for(lambda: highlighted(step), 30, f"{step} never highlighted")
         key("space")
-        previous = step
     wait_status("running", 5)
-    paused = []
-    for _ in range(4):
-        paused.append(highlighted("Go"))
-        time.sleep(0.4)
-    paused = all(paused)
+    paused = [(highlighted("Go"), time.sleep(0.4))[0] for _ in range(4)]
     wait_status("well done!", len(steps) + 5)
-    if not highlighted("Go") or not paused:
+    if not all(paused) or not highlighted("Go"):
         fail("scanning went on during the run")
     print(f"switch: the teacher's target, then {len(steps)} presses of one switch"
           f" ({', '.join(steps)}): {status.name}; the highlight stayed on Go through the run")
