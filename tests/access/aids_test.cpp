@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCommandLineParser>
 #include <QTest>
 #include <QWheelEvent>
@@ -26,6 +27,15 @@ QString emphasised() {
     return {};
 }
 
+// The line of the listing that a screen reader finds marked.
+QString markedLine() {
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(&program().ProgramText)->textInterface();
+    for (const QString& line : text->text(0, text->characterCount()).split('\n'))
+        if (line.endsWith(", this step")) return line;
+    return {};
+}
+
 // Each press of S runs one command, with the run's drawing and listing; the step that leaves
 // the floor shows the crash, as does the last step its verdict. Any other press stops.
 TEST_F(StartedMarloTest, StepRunsOneCommandAPressUntilACrashAVerdictOrAnotherPress) {
@@ -43,26 +53,31 @@ TEST_F(StartedMarloTest, StepRunsOneCommandAPressUntilACrashAVerdictOrAnotherPre
     for (const auto& c : cases) {
         prog = c.program;
         dispatch = ScriptedDispatch();
-        std::vector<std::tuple<int, QString, QString>> seen;  // row, emphasis, status
+        std::vector<std::tuple<int, QString, QString, QString>> seen;
         for (int press = 1; press < c.presses + (c.stop != nullptr); ++press)
             dispatch.atTick(press - 1, [&, press] {
-                seen.emplace_back(ypos, emphasised(), currentStatus());
+                seen.emplace_back(ypos, emphasised(), markedLine(), currentStatus());
                 press < c.presses ? key(Qt::Key_S) : c.stop->click();
             });
+        dispatch.atTick(100, [] { buttons().go.click(); });  // ends a step that waits too long
         key(Qt::Key_S);
-        for (std::size_t i = 0; i < seen.size(); ++i)
-            EXPECT_EQ(seen[i], std::tuple(7 - static_cast<int>(i + 1) * (c.program[0] == 'F'),
-                                          PrinterSupport::commandword(QString(c.program[i])),
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            const QString word = PrinterSupport::commandword(QString(c.program[i]));
+            EXPECT_EQ(seen[i], std::tuple(7 - static_cast<int>(i + 1) * (c.program[0] == 'F'), word,
+                                          QString("%1 %2, this step").arg(i + 1).arg(word),
                                           QString("running")));
-        EXPECT_EQ(std::tuple(currentStatus(), emphasised(), running, prog),
-                  std::tuple(QString(c.verdict), QString(), no, QString(c.program)));
+        }
+        // No wait after the last press: its step gives the verdict.
+        EXPECT_EQ(std::tuple(currentStatus(), emphasised(), running, prog, dispatch.ticks),
+                  std::tuple(QString(c.verdict), QString(), no, QString(c.program),
+                             c.presses - 1 + (c.stop != nullptr)));
     }
     EXPECT_EQ(ypos, 5);  // Go stopped the steps; a run would have put the robot home
 }
 
 // Backspace takes the last command off, as a press would add one, and Page Up, Page Down and
 // the wheel move a long listing back; the next press shows the newest again. A run is stopped
-// by Backspace, and not scrolled.
+// by Backspace and S, and not scrolled.
 TEST_F(StartedMarloTest, BackspaceUndoesAndTheListingLooksBackBetweenRuns) {
     RecordingSpeech speech;
     UsingFake<platform::Speech> speaking(speech);
@@ -95,11 +110,12 @@ TEST_F(StartedMarloTest, BackspaceUndoesAndTheListingLooksBackBetweenRuns) {
         EXPECT_EQ(std::pair(buttons().firstline, listedWords().size()),
                   std::pair(firstShown, std::size_t{8}));
     }
-    running = yes;
-    key(Qt::Key_PageUp);
-    EXPECT_EQ(buttons().firstline, 13);
-    key(Qt::Key_Backspace);
-    EXPECT_EQ(std::tuple(prog.size(), currentStatus()), std::tuple(20, "stopped!"));
+    for (const Qt::Key during : {Qt::Key_PageUp, Qt::Key_S, Qt::Key_Backspace}) {
+        running = yes;
+        key(during);
+    }
+    EXPECT_EQ(std::tuple(buttons().firstline, prog.size(), heading, currentStatus()),
+              std::tuple(13, 20, 1, "stopped!"));
 }
 
 // The relative luminance and contrast of two colours, as WCAG measures them.
@@ -136,7 +152,7 @@ TEST_F(MarloTest, HighContrastTextAtSevenToOneAndTheFloorsMarksAtThreeToOne) {
     ScriptedDispatch dispatch;
     UsingFake<platform::EventDispatch> fake(dispatch);
     GraphicsWindow& main = graphics();
-    std::tie(prog, targetx, targety) = std::tuple("FFRF", 0, 0);
+    std::tie(prog, targetx, targety) = std::tuple("FFRF", 2, 2);
     main.target.show();
     main.showtarget();
     buttons().go.click();
@@ -162,7 +178,7 @@ TEST_F(MarloTest, HighContrastTextAtSevenToOneAndTheFloorsMarksAtThreeToOne) {
         {"boundary", around(leftedge, Module2::centrey(3), 20, 20)},
         {"grid", around(Module2::centrex(2) + 292.5, Module2::centrey(2), 10, 30)},
         {"trail", around(Module2::centrex(8), Module2::centrey(6), 16, 10)},
-        {"target", around(Module2::centrex(0), Module2::centrey(0), 37, 37)},
+        {"target", around(Module2::centrex(2), Module2::centrey(2), 37, 37)},
         {"robot", main.P2.grab().toImage()}};
     for (const auto& [mark, pixels] : marks) {
         std::printf("%-32s %5.2f : 1\n", mark, paintedContrast(pixels));
