@@ -5,17 +5,27 @@
 #include <cstdlib>
 
 #include "access/access.h"
+#include "classview/class_view.h"
 #include "layout/windows.h"
+#include "lessons/editor.h"
 #include "platform/application.h"
 #include "platform/speech.h"
 
 namespace {
 
+struct CommandLine {
+    bool speak = false;
+    bool classView = false;
+    bool editLesson = false;
+    // With --class the class folder, with --edit-lesson the lesson (empty for a new one),
+    // otherwise a program file to open.
+    QString given;
+};
+
 // Read before any window system is reached, so --help and --version work without a display.
 // Qt's parser prints and ends the process for --version and for an option it does not know;
 // Qt's own options (-platform, -style...) are not offered, so they are unknown too.
-// True when MARLO is to speak.
-bool readCommandLine(int argc, char* argv[]) {
+CommandLine readCommandLine(int argc, char* argv[]) {
     const QCoreApplication reader(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -30,6 +40,13 @@ bool readCommandLine(int argc, char* argv[]) {
         QStringLiteral("speak"),
         QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
     parser.addOption(speak);
+    const QCommandLineOption classView(QStringLiteral("class"), classview::optionHelp());
+    parser.addOption(classView);
+    const QCommandLineOption editLesson(
+        QStringLiteral("edit-lesson"),
+        QStringLiteral("Opens the lesson editor for teachers instead, on the lesson file that "
+                       "follows, if any."));
+    parser.addOption(editLesson);
     const a11y::CommandLine accessOptions(parser);
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
@@ -39,9 +56,15 @@ bool readCommandLine(int argc, char* argv[]) {
             qPrintable(parser.helpText()));
         std::exit(EXIT_SUCCESS);
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // One argument at most: with --class the class folder, with --edit-lesson a lesson,
+    // otherwise a program file to open.
+    const QStringList given = parser.positionalArguments();
+    const bool taken = given.size() == 1 &&
+                       (parser.isSet(classView) || parser.isSet(editLesson) ||
+                        given.constFirst().endsWith(QStringLiteral(".mlo"), Qt::CaseInsensitive));
+    if (!given.isEmpty() && !taken) {
         std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
-                     qPrintable(parser.positionalArguments().constFirst()), argv[0]);
+                     qPrintable(given.constLast()), argv[0]);
         std::exit(EXIT_FAILURE);
     }
     QString problem;
@@ -51,7 +74,7 @@ bool readCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_FAILURE);
     }
     a11y::setOptions(*chosen);
-    return parser.isSet(speak);
+    return {parser.isSet(speak), parser.isSet(classView), parser.isSet(editLesson), given.value(0)};
 }
 
 }  // namespace
@@ -59,14 +82,18 @@ bool readCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
-    const bool speak = readCommandLine(argc, argv);
+    const CommandLine line = readCommandLine(argc, argv);
 
     platform::preferPlaceableWindows();
     platform::ReadAhead readAhead;
     QApplication application(argc, argv);
     readAhead.finish();
-    platform::setSpokenMode(speak);
+    // The teacher's class view or lesson editor, in place of the pupil's windows.
+    if (line.classView) return classview::run(line.given);
+    if (line.editLesson) return lessons::runLessonEditor(line.given);
+    platform::setSpokenMode(line.speak);
     graphics();
+    if (!line.given.isEmpty()) classview::loadGivenProgram(line.given);
     const int result = QApplication::exec();
     unloadWindows();
     return result;

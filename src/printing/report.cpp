@@ -7,6 +7,7 @@
 #include "layout/windows.h"
 #include "platform/file_names.h"
 #include "platform/services.h"
+#include "platform/single_instance.h"
 #include "platform/twips.h"
 #include "printing/PrinterSupport.h"
 #include "simulation/Module2.h"
@@ -128,7 +129,8 @@ void printcrash() {
 }
 
 void printtarget() {
-    if (graphics().target.isHidden()) return;
+    // Drawn without MARLO's windows (the class view), a program has no target.
+    if (!platform::SingleInstance<GraphicsWindow>::exists() || graphics().target.isHidden()) return;
     const double half = printcell() / 2;
     printer().box(single(printx(targetx) - half), single(printy(targety) - half),
                   single(printx(targetx) + half), single(printy(targety) + half), false);

@@ -18,9 +18,10 @@ printf '#!/bin/sh\nLD_PRELOAD=%q MARLO_FAULTS=%q exec %q\n' "$3" "$faults" "$mar
     >"$out/marlo-with-faults"
 chmod +x "$out/marlo-with-faults"
 marlo=$out/marlo-with-faults
-# Waits for the file dialogue, gives it the keyboard and types a file name into it.
-answer_dialogue() {
-    local title=$1 name=$2 window=
+# Waits for the file dialogue; sets `window` and `dialogue_at`, its place on the screen.
+wait_dialogue() {
+    local title=$1
+    window=
     for _ in $(seq 50); do
         window=$(visible "$title")
         [[ -n $window ]] && break
@@ -28,6 +29,13 @@ answer_dialogue() {
     done
     [[ -n $window ]] || fail "no \"$title\" dialogue"
     sleep 0.5
+    dialogue_at=$(xwininfo -id "$window" |
+        awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x "," y}')
+}
+# Waits for the file dialogue, gives it the keyboard and types a file name into it.
+answer_dialogue() {
+    local title=$1 name=$2
+    wait_dialogue "$title"
     shot "$out/dialogue-$title.png"
     focus "$window"
     xdotool key --clearmodifiers ctrl+a
@@ -70,6 +78,16 @@ shot "$out/fresh.png"
 press load
 answer_dialogue Open square.mlo
 shot "$out/loaded.png"
+
+# Once more: the first click after a load typed into the dialogue must reach MARLO, and the
+# dialogue, shown again, is where it was the first time.
+first_at=$dialogue_at
+press load
+wait_dialogue Open
+[[ $dialogue_at == "$first_at" ]] || fail "the Open dialogue came back at $dialogue_at, first at $first_at"
+xdotool key Escape
+sleep 0.5
+echo "the Open dialogue again, at $dialogue_at as the first time"
 
 for image in entered fresh loaded; do
     crop "$out/$image.png" "$listing" "$out/$image-listing.png"
