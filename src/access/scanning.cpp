@@ -58,6 +58,9 @@ class Scanner : public QObject {
         at_ = at;
         ring_->setGeometry(
             buttons_.at(at)->geometry().adjusted(-ringReach, -ringReach, ringReach, ringReach));
+        // Told to screen readers too, for a pupil who listens to the scan.
+        ring_->setAccessibleName(
+            Texts::tr("highlighted: %1").arg(buttons_.at(at)->accessibleName()));
     }
 
     // A full period on the button just pressed, so it can be pressed again.

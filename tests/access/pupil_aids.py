@@ -1,7 +1,6 @@
 """The real MARLO as a screen reader sees it, and a whole task done with the keyboard only and
 with one switch only, read through the accessibility bus (AT-SPI).
 Usage: pupil_aids.py screen-reader|keyboard|switch"""
-import ctypes
 import re
 import subprocess
 import sys
@@ -43,7 +42,7 @@ def key(*names):
 app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "MARLO"),
                             None), 30, "no MARLO on the accessibility bus")
 found = wait_for(lambda: pyatspi.findAllDescendants(app, lambda a: a.getRoleName() in (
-    "push button", "canvas", "label", "text")), 10, "no controls")
+    "push button", "canvas", "label", "text", "filler")), 10, "no controls")
 buttons = {a.name: a for a in found if a.getRoleName() == "push button"}
 floor = next(a for a in found if a.getRoleName() == "canvas")
 status = next(a for a in found if a.getRoleName() == "label" and "name" not in a.name)
@@ -123,22 +122,10 @@ elif sys.argv[1] == "switch":
     x, y, w, h = buttons["target"].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
     steps = route() + ["Go"]
-    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-    x11.XOpenDisplay.restype = x11.XGetImage.restype = ctypes.c_void_p
-    x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 4 + [
-        ctypes.c_ulong, ctypes.c_int]
-    x11.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-    x11.XDestroyImage.argtypes = x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(None)
+    ring = next(a for a in found if a.name.startswith("highlighted: "))
 
     def highlighted(name):
-        """The highlight's yellow band, just left of the button."""
-        x, y, w, h = buttons[name].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        image = x11.XGetImage(display, x11.XDefaultRootWindow(display), x - 3, y + h // 2, 1, 1,
-                              0xFFFFFF, 2)
-        pixel = x11.XGetPixel(image, 0, 0)
-        x11.XDestroyImage(image)
-        return pixel == 0xFFFF00
+        return ring.name == f"highlighted: {name}"
 
     for i, step in enumerate(steps):
         # Pressed as the highlight arrives, not as it may be leaving; a press holds it there.
