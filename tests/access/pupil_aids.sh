@@ -14,7 +14,5 @@ trap 'marlo_stop; kill $bus 2>/dev/null || true' EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 options=()
 [[ $mode == switch ]] && options=(--scan)
-printf '#!/bin/sh\nexec "%s" %s "$@"\n' "$(realpath "$marlo")" "${options[*]}" >"$out/marlo-aids"
-chmod +x "$out/marlo-aids"
-marlo_start "$out/marlo-aids" "$out"
+marlo_start "$marlo" "${options[@]}"
 /usr/bin/python3 "$(dirname "$0")/pupil_aids.py" "$mode" || fail "$mode"
