@@ -7,10 +7,8 @@
 #include "app/status.h"
 #include "printing/PrinterSupport.h"
 #include "simulation/Module2.h"
-#include "support/fakes.h"
 #include "support/listing_rows.h"
 #include "support/marlo_fixture.h"
-#include "support/scripted_dispatch.h"
 
 using namespace variables;
 
@@ -37,9 +35,7 @@ QString markedLine() {
 
 // Each press of S runs one command, with the run's drawing and listing; the step that leaves
 // the floor shows the crash, as does the last step its verdict. Any other press stops.
-TEST_F(StartedMarloTest, StepRunsOneCommandAPressUntilACrashAVerdictOrAnotherPress) {
-    ScriptedDispatch dispatch;
-    UsingFake<platform::EventDispatch> fake(dispatch);
+TEST_F(MarloTest, StepRunsOneCommandAPressUntilACrashAVerdictOrAnotherPress) {
     const struct {
         const char* program;
         int presses;
@@ -51,7 +47,7 @@ TEST_F(StartedMarloTest, StepRunsOneCommandAPressUntilACrashAVerdictOrAnotherPre
                  {"FFF", 2, &buttons().go, "stopped!"}};
     for (const auto& c : cases) {
         prog = c.program;
-        dispatch = ScriptedDispatch();
+        dispatch.restart();
         std::vector<std::tuple<int, QString, QString, QString>> seen;
         for (int press = 1; press < c.presses + (c.stop != nullptr); ++press)
             dispatch.atTick(press - 1, [&, press] {
@@ -77,9 +73,7 @@ TEST_F(StartedMarloTest, StepRunsOneCommandAPressUntilACrashAVerdictOrAnotherPre
 // Backspace takes the last command off, as a press would add one, and Page Up, Page Down and
 // the wheel move a long listing back; the next press shows the newest again. A run is stopped
 // by Backspace and S, and not scrolled.
-TEST_F(StartedMarloTest, BackspaceUndoesAndTheListingLooksBackBetweenRuns) {
-    RecordingSpeech speech;
-    UsingFake<platform::Speech> speaking(speech);
+TEST_F(MarloTest, BackspaceUndoesAndTheListingLooksBackBetweenRuns) {
     platform::setSpokenMode(true);
     prog = "FBLRP";
     showStatus("finished");
@@ -147,9 +141,7 @@ double paintedContrast(const QImage& image) {
 
 TEST_F(MarloTest, HighContrastTextAtSevenToOneAndTheFloorsMarksAtThreeToOne) {
     a11y::setOptions({.highContrast = true});
-    startMarlo();
-    ScriptedDispatch dispatch;
-    UsingFake<platform::EventDispatch> fake(dispatch);
+    start();
     GraphicsWindow& main = graphics();
     std::tie(prog, targetx, targety) = std::tuple("FFRF", 2, 2);
     main.target.show();
@@ -191,7 +183,7 @@ TEST_F(MarloTest, HighContrastTextAtSevenToOneAndTheFloorsMarksAtThreeToOne) {
 // fills the keypad's empty top right corner and is scanned after forwards.
 TEST_F(MarloTest, TwoSwitchesAndTheStepButton) {
     a11y::setOptions({.scan = true, .twoSwitches = true, .stepButton = true});
-    startMarlo();
+    start();
     ButtonsWindow& keypad = buttons();
     QPushButton* step = nullptr;
     for (QPushButton* button : keypad.Picture1.client().findChildren<QPushButton*>())
