@@ -87,7 +87,6 @@ QPushButton* addStepButton() {
     const platform::Picture picture = platform::bitmap(stepPicture);
     button->setIcon(platform::icon(picture));
     button->setIconSize(QSize(picture.width(), picture.height()));
-    button->setFocusPolicy(Qt::StrongFocus);
     button->setAccessibleName(Texts::tr("step"));
     button->setToolTip(Texts::tr("step"));
     QObject::connect(button, &QPushButton::clicked, [] { step(); });
