@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "access/access.h"
 #include "classview/class_view.h"
 #include "language/language.h"
 #include "layout/windows.h"
@@ -73,6 +74,7 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             "Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the desktop's language."),
         QCoreApplication::translate("CommandLine", "LANGUAGE"));
     parser.addOption(lang);
+    const a11y::CommandLine accessOptions(parser);
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf("%s\n%s\n", qPrintable(parser.helpText()),
@@ -95,6 +97,13 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                                     .arg(QString::fromLocal8Bit(argv[0]), given.constLast())));
         std::exit(EXIT_FAILURE);
     }
+    QString problem;
+    const std::optional<a11y::Options> chosen = accessOptions.read(problem);
+    if (!chosen) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(problem));
+        std::exit(EXIT_FAILURE);
+    }
+    a11y::setOptions(*chosen);
     return {parser.isSet(speak), parser.isSet(classView), parser.isSet(editLesson), given.value(0)};
 }
 

@@ -319,6 +319,85 @@ Wyt ti eisiau rhoi un newydd yn ei le?</translation>
     </message>
 </context>
 <context>
+    <name>a11y</name>
+    <message>
+        <source>undo</source>
+        <translation>dadwneud</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>cam</translation>
+    </message>
+    <message>
+        <source>Colours of strong contrast, larger listing text and a thicker focus ring.</source>
+        <translation>Lliwiau o gyferbyniad cryf, testun mwy yn y rhestr a chylch ffocws mwy trwchus.</translation>
+    </message>
+    <message>
+        <source>Highlights the keypad&apos;s buttons in turn; Space or Enter presses the highlighted one.</source>
+        <translation>Yn amlygu botymau&apos;r bysellbad yn eu tro; mae Bwlch neu Enter yn gwasgu&apos;r un sydd wedi&apos;i amlygu.</translation>
+    </message>
+    <message>
+        <source>Scanning with two switches: Space moves the highlight, Enter presses.</source>
+        <translation>Sganio gyda dau switsh: mae Bwlch yn symud yr amlygu, mae Enter yn gwasgu.</translation>
+    </message>
+    <message>
+        <source>How long each button stays highlighted (1.5 seconds).</source>
+        <translation>Am ba hyd mae pob botwm yn aros wedi&apos;i amlygu (1.5 eiliad).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>eiliadau</translation>
+    </message>
+    <message>
+        <source>A keypad button that runs the program one step at a time.</source>
+        <translation>Botwm ar y bysellbad sy&apos;n rhedeg y rhaglen un cam ar y tro.</translation>
+    </message>
+    <message>
+        <source>--scan-seconds takes a number of seconds from %1 to %2</source>
+        <translation>mae --scan-seconds yn cymryd nifer o eiliadau o %1 i %2</translation>
+    </message>
+    <message>
+        <source>highlighted: %1</source>
+        <translation>wedi&apos;i amlygu: %1</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>gogledd</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>dwyrain</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>gorllewin</translation>
+    </message>
+    <message>
+        <source>robot on column %1, row %2, facing %3</source>
+        <translation>robot ar golofn %1, rhes %2, yn wynebu&apos;r %3</translation>
+    </message>
+    <message>
+        <source>; target on column %1, row %2</source>
+        <translation>; targed ar golofn %1, rhes %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, this step</source>
+        <translation>%1, y cam hwn</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>rhaglen</translation>
+    </message>
+</context>
+<context>
     <name>classview</name>
     <message>
         <source>cannot be read</source>

@@ -319,6 +319,85 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>a11y</name>
+    <message>
+        <source>undo</source>
+        <translation>zurück</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Colours of strong contrast, larger listing text and a thicker focus ring.</source>
+        <translation>Farben mit starkem Kontrast, größere Schrift in der Liste und ein dickerer Fokusrahmen.</translation>
+    </message>
+    <message>
+        <source>Highlights the keypad&apos;s buttons in turn; Space or Enter presses the highlighted one.</source>
+        <translation>Hebt die Tasten des Tastenfelds der Reihe nach hervor; Leertaste oder Enter drückt die hervorgehobene.</translation>
+    </message>
+    <message>
+        <source>Scanning with two switches: Space moves the highlight, Enter presses.</source>
+        <translation>Abtasten mit zwei Schaltern: Leertaste bewegt die Hervorhebung, Enter drückt.</translation>
+    </message>
+    <message>
+        <source>How long each button stays highlighted (1.5 seconds).</source>
+        <translation>Wie lange jede Taste hervorgehoben bleibt (1,5 Sekunden).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>A keypad button that runs the program one step at a time.</source>
+        <translation>Eine Taste, die das Programm Schritt für Schritt ausführt.</translation>
+    </message>
+    <message>
+        <source>--scan-seconds takes a number of seconds from %1 to %2</source>
+        <translation>--scan-seconds braucht eine Zahl von Sekunden von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>highlighted: %1</source>
+        <translation>hervorgehoben: %1</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>Norden</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>Osten</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>Süden</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>Westen</translation>
+    </message>
+    <message>
+        <source>robot on column %1, row %2, facing %3</source>
+        <translation>Roboter in Spalte %1, Zeile %2, Blick nach %3</translation>
+    </message>
+    <message>
+        <source>; target on column %1, row %2</source>
+        <translation>; Ziel in Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, this step</source>
+        <translation>%1, dieser Schritt</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>Programm</translation>
+    </message>
+</context>
+<context>
     <name>classview</name>
     <message>
         <source>cannot be read</source>

@@ -319,6 +319,85 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>a11y</name>
+    <message>
+        <source>undo</source>
+        <translation>deshacer</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>paso</translation>
+    </message>
+    <message>
+        <source>Colours of strong contrast, larger listing text and a thicker focus ring.</source>
+        <translation>Colores de alto contraste, texto más grande en la lista y un marco de foco más grueso.</translation>
+    </message>
+    <message>
+        <source>Highlights the keypad&apos;s buttons in turn; Space or Enter presses the highlighted one.</source>
+        <translation>Resalta por turnos los botones del teclado; Espacio o Intro pulsa el resaltado.</translation>
+    </message>
+    <message>
+        <source>Scanning with two switches: Space moves the highlight, Enter presses.</source>
+        <translation>Barrido con dos pulsadores: Espacio mueve el resaltado, Intro pulsa.</translation>
+    </message>
+    <message>
+        <source>How long each button stays highlighted (1.5 seconds).</source>
+        <translation>Cuánto tiempo queda resaltado cada botón (1,5 segundos).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>A keypad button that runs the program one step at a time.</source>
+        <translation>Un botón del teclado que ejecuta el programa paso a paso.</translation>
+    </message>
+    <message>
+        <source>--scan-seconds takes a number of seconds from %1 to %2</source>
+        <translation>--scan-seconds necesita un número de segundos de %1 a %2</translation>
+    </message>
+    <message>
+        <source>highlighted: %1</source>
+        <translation>resaltado: %1</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>norte</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>este</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>oeste</translation>
+    </message>
+    <message>
+        <source>robot on column %1, row %2, facing %3</source>
+        <translation>robot en la columna %1, fila %2, mirando al %3</translation>
+    </message>
+    <message>
+        <source>; target on column %1, row %2</source>
+        <translation>; meta en la columna %1, fila %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, this step</source>
+        <translation>%1, este paso</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>programa</translation>
+    </message>
+</context>
+<context>
     <name>classview</name>
     <message>
         <source>cannot be read</source>

@@ -319,6 +319,85 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>a11y</name>
+    <message>
+        <source>undo</source>
+        <translation>annuler</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>Colours of strong contrast, larger listing text and a thicker focus ring.</source>
+        <translation>Couleurs très contrastées, texte de la liste plus grand et cadre de focus plus épais.</translation>
+    </message>
+    <message>
+        <source>Highlights the keypad&apos;s buttons in turn; Space or Enter presses the highlighted one.</source>
+        <translation>Met en évidence les boutons du clavier tour à tour&#xa0;; Espace ou Entrée appuie sur celui mis en évidence.</translation>
+    </message>
+    <message>
+        <source>Scanning with two switches: Space moves the highlight, Enter presses.</source>
+        <translation>Défilement à deux contacteurs&#xa0;: Espace déplace la mise en évidence, Entrée appuie.</translation>
+    </message>
+    <message>
+        <source>How long each button stays highlighted (1.5 seconds).</source>
+        <translation>Durée de mise en évidence de chaque bouton (1,5 seconde).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>A keypad button that runs the program one step at a time.</source>
+        <translation>Un bouton du clavier qui exécute le programme pas à pas.</translation>
+    </message>
+    <message>
+        <source>--scan-seconds takes a number of seconds from %1 to %2</source>
+        <translation>--scan-seconds attend un nombre de secondes de %1 à %2</translation>
+    </message>
+    <message>
+        <source>highlighted: %1</source>
+        <translation>en évidence&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>le nord</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>l&apos;est</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>le sud</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>l&apos;ouest</translation>
+    </message>
+    <message>
+        <source>robot on column %1, row %2, facing %3</source>
+        <translation>robot en colonne %1, ligne %2, tourné vers %3</translation>
+    </message>
+    <message>
+        <source>; target on column %1, row %2</source>
+        <translation>; cible en colonne %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, this step</source>
+        <translation>%1, ce pas</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>programme</translation>
+    </message>
+</context>
+<context>
     <name>classview</name>
     <message>
         <source>cannot be read</source>

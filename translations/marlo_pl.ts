@@ -319,6 +319,85 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>a11y</name>
+    <message>
+        <source>undo</source>
+        <translation>cofnij</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>krok</translation>
+    </message>
+    <message>
+        <source>Colours of strong contrast, larger listing text and a thicker focus ring.</source>
+        <translation>Kolory o silnym kontraście, większy tekst listy i grubsza ramka fokusu.</translation>
+    </message>
+    <message>
+        <source>Highlights the keypad&apos;s buttons in turn; Space or Enter presses the highlighted one.</source>
+        <translation>Podświetla po kolei przyciski klawiatury; Spacja lub Enter naciska podświetlony.</translation>
+    </message>
+    <message>
+        <source>Scanning with two switches: Space moves the highlight, Enter presses.</source>
+        <translation>Skanowanie dwoma przełącznikami: Spacja przesuwa podświetlenie, Enter naciska.</translation>
+    </message>
+    <message>
+        <source>How long each button stays highlighted (1.5 seconds).</source>
+        <translation>Jak długo każdy przycisk jest podświetlony (1,5 sekundy).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>sekundy</translation>
+    </message>
+    <message>
+        <source>A keypad button that runs the program one step at a time.</source>
+        <translation>Przycisk klawiatury, który wykonuje program krok po kroku.</translation>
+    </message>
+    <message>
+        <source>--scan-seconds takes a number of seconds from %1 to %2</source>
+        <translation>--scan-seconds przyjmuje liczbę sekund od %1 do %2</translation>
+    </message>
+    <message>
+        <source>highlighted: %1</source>
+        <translation>podświetlony: %1</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>północ</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>wschód</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>południe</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>zachód</translation>
+    </message>
+    <message>
+        <source>robot on column %1, row %2, facing %3</source>
+        <translation>robot w kolumnie %1, wierszu %2, zwrócony na %3</translation>
+    </message>
+    <message>
+        <source>; target on column %1, row %2</source>
+        <translation>; cel w kolumnie %1, wierszu %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, this step</source>
+        <translation>%1, ten krok</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>program</translation>
+    </message>
+</context>
+<context>
     <name>classview</name>
     <message>
         <source>cannot be read</source>

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 
+#include "access/access.h"
 #include "app/status.h"
 #include "app/variables.h"
 #include "layout/windows.h"
@@ -14,6 +15,8 @@ void GraphicsWindow::Form_Load() {
     show();
     program().show();
     buttons().show();
+    // The aids and the access options: access/.
+    a11y::attach();
 }
 
 void GraphicsWindow::startup() {
