@@ -16,6 +16,7 @@ namespace {
 
 constexpr int clearPicture = 106;
 constexpr int goPicture = 107;
+constexpr int stepPicture = 201;
 // As the drawn pictures: 100 pixels square, words within a 10-pixel margin.
 constexpr int pictureSize = 100;
 constexpr int margin = 10;
@@ -45,8 +46,11 @@ QString twoLines(const QString& words) {
     return words.left(best) + QLatin1Char('\n') + words.mid(best + 1);
 }
 
-QImage drawWords(const PictureWords& words, int scale) {
+QImage drawWords(int id, const PictureWords& words, int scale) {
     QImage image(pictureSize * scale, pictureSize * scale, QImage::Format_RGB32);
+    // The step picture keeps its mark; only the word under it changes.
+    const platform::Picture drawn = platform::bitmap(id);
+    const bool keepsMark = id == stepPicture;
     // The screen's resolution, so the font is as large as it was measured.
     const int dotsPerMeter = static_cast<int>(std::lround(screenDpi() / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
@@ -54,11 +58,17 @@ QImage drawWords(const PictureWords& words, int scale) {
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
+    if (keepsMark) {
+        painter.drawImage(QRect(0, 0, pictureSize, pictureSize), drawn.forPixelRatio(scale));
+        painter.fillRect(QRect(0, words.area.top(), pictureSize, pictureSize - words.area.top()),
+                         Qt::white);
+    }
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
     painter.setFont(words.font);
-    painter.drawText(QRect(0, 0, pictureSize, pictureSize), Qt::AlignCenter | Qt::TextWordWrap,
-                     words.text);
+    // Centred on the whole width: the margin is room to spare, not an edge.
+    painter.drawText(QRect(0, words.area.top(), pictureSize, words.area.height()),
+                     Qt::AlignCenter | Qt::TextWordWrap, words.text);
     return image;
 }
 
@@ -66,24 +76,37 @@ QImage drawWords(const PictureWords& words, int scale) {
 
 PictureWords keypadWords(int id) {
     if (code().isEmpty()) return {};
-    const char* source = id == clearPicture ? "clear memory" : id == goPicture ? "Go" : nullptr;
-    if (source == nullptr) return {};
-    const QString text = QCoreApplication::translate("Keypad", source);
-    if (text == QLatin1String(source)) return {};
-    const QSize room(pictureSize - 2 * margin, pictureSize - 2 * margin);
-    // The sizes the English pictures were drawn at.
-    const QFont designed = id == clearPicture ? pictureFont(24, false) : pictureFont(58, true);
-    const QString shown = id == clearPicture ? twoLines(text) : text;
-    return {shown, platform::fittedFont(designed, {shown}, room, true, smallestPicturePoints),
-            room};
+    // Each picture's words as drawn in English: their place, size and weight.
+    struct Words {
+        int id;
+        const char* context;
+        const char* source;
+        QRect area;
+        double pixels;
+        bool bold;
+    };
+    static const Words pictures[] = {
+        {clearPicture, "Keypad", "clear memory", {margin, margin, 80, 80}, 24, false},
+        {goPicture, "Keypad", "Go", {margin, margin, 80, 80}, 58, true},
+        {stepPicture, "a11y", "step", {margin, 52, 80, 38}, 38, false}};
+    for (const Words& words : pictures) {
+        if (words.id != id) continue;
+        const QString text = QCoreApplication::translate(words.context, words.source);
+        if (text == QLatin1String(words.source)) return {};
+        const QString shown = id == clearPicture ? twoLines(text) : text;
+        const QFont font = platform::fittedFont(pictureFont(words.pixels, words.bold), {shown},
+                                                words.area.size(), true, smallestPicturePoints);
+        return {shown, font, words.area};
+    }
+    return {};
 }
 
 QIcon keypadIcon(int id) {
     const PictureWords words = keypadWords(id);
     if (words.text.isEmpty()) return platform::icon(platform::bitmap(id));
-    QIcon icon(QPixmap::fromImage(drawWords(words, 1)));
+    QIcon icon(QPixmap::fromImage(drawWords(id, words, 1)));
     if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0)
-        icon.addPixmap(QPixmap::fromImage(drawWords(words, 2)));
+        icon.addPixmap(QPixmap::fromImage(drawWords(id, words, 2)));
     return icon;
 }
 

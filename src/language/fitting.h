@@ -10,15 +10,16 @@
 namespace language {
 
 // The keypad picture `id` as an icon. In English, and for a key without words, it is the
-// picture itself; the words of "clear memory" and "Go" are drawn anew in another language.
+// picture itself; the words of "clear memory", "Go" and "step" are drawn anew in another
+// language.
 QIcon keypadIcon(int id);
 
-// The words a keypad picture shows, and the room they have on it, in pixels; empty for a
-// picture without words or in English.
+// The words a keypad picture shows, and where they go on it, in pixels; empty for a picture
+// without words or in English.
 struct PictureWords {
     QString text;
     QFont font;
-    QSize room;
+    QRect area;
 };
 PictureWords keypadWords(int id);
 

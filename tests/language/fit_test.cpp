@@ -64,11 +64,12 @@ TEST_P(FitTest, EveryTextFitsItsControl) {
         showStatus(text);
         EXPECT_EQ(graphics().warnings.fit().text, text);
     }
-    // The words drawn on the keypad's pictures, and the listing's words after their spaces.
-    for (const int picture : {106, 107}) {
+    // The words drawn on the keypad's pictures, the step button's too, and the listing's words
+    // after their spaces.
+    for (const int picture : {106, 107, 201}) {
         const language::PictureWords words = language::keypadWords(picture);
         EXPECT_FALSE(words.text.isEmpty());
-        EXPECT_TRUE(platform::textFits(words.font, words.text, words.room, true))
+        EXPECT_TRUE(platform::textFits(words.font, words.text, words.area.size(), true))
             << qPrintable(words.text);
     }
     auto& listing = program().ProgramText;
