@@ -9,6 +9,7 @@ void GraphicsWindow::findlimits() {
     leftedge = platform::screen().twipsPerPixelX * 10;
     rightedge = leftedge + static_cast<double>(cellsize) * Module2::columncount();
     topedge = progname.twips.top() + progname.twips.height() + gapy;
+    topedge += Module2::spaceabove();
     bottomedge = topedge + static_cast<double>(cellsize) * Module2::rowcount();
 }
 

@@ -1,13 +1,27 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // The robot on the floor: grid geometry, moves, the crash check, the sprite and the reset.
 namespace Module2 {
 
-// Floor size in whole cells, from the main window as it is now.
+// Floor size in whole cells, from the main window as it is now, or the fixed floor's.
 int columncount();
 int rowcount();
+
+// A floor of its own size whatever the window (a lesson's, a school's), its cells as large as fit the
+// band between the name boxes and the bottom row, below `above` twips kept free at the top of
+// the band. Nothing: the window's floor and the screen's cells again.
+struct FixedFloor {
+    int columns = 0;
+    int rows = 0;
+    double above = 0;
+};
+void fixfloor(const std::optional<FixedFloor>& floor);
+// Twips kept free above the floor.
+double spaceabove();
+
 // Main-window twips of a cell's centre.
 double centrex(double column);
 double centrey(double row);
