@@ -1,7 +1,7 @@
 #!/bin/bash
 # Checks the robot pictures drawsprites wrote: sizes, opaque RGB, margin, that each one
 # points its own way, that the headings are exact rotations of 108, and that @2x is
-# drawn rather than upscaled.
+# drawn rather than upscaled; and the lesson pictures beside them.
 #
 #   tools/sprites/check.sh [bitmaps-dir]
 set -u
@@ -71,6 +71,26 @@ for i in 108 109 110 111; do
     echo "$i@2x.png: differs from a pixel-doubled $i.png in $up px; RMSE vs $i.png when halved: $down"
     ((up > 0)) || bad "$i@2x.png is just $i.png upscaled"
     awk -v d="$down" 'BEGIN { exit !(d < 0.08) }' || bad "$i@2x.png halved differs from $i.png"
+done
+
+# The lesson pictures: 64 and 128 pixels, see-through at the corners and solid at the frame,
+# the twin drawn rather than upscaled.
+lessons=$dir/../lessons
+for name in obstacle target; do
+    for suffix in .png @2x.png; do
+        [ "$suffix" = .png ] && n=64 || n=128
+        f=$lessons/$name$suffix
+        read -r w ht < <(identify -format '%w %h\n' "$f")
+        [ "$w x $ht" = "$n x $n" ] || bad "$f is ${w}x$ht, want ${n}x$n"
+        corner=$(convert "$f" -alpha extract -crop 1x1+0+0 -format '%[fx:maxima]' info:)
+        edge=$(convert "$f" -alpha extract -crop "1x1+$((n / 2))+$((n / 32))" -format '%[fx:minima]' info:)
+        echo "$name$suffix: ${w}x$ht, corner alpha $corner, frame alpha $edge"
+        [ "$corner" = 0 ] || bad "$f corner is not transparent"
+        [ "$edge" = 1 ] || bad "$f frame is not opaque"
+    done
+    convert "$lessons/$name.png" -filter point -resize 200% "$tmp/up.png"
+    up=$(compare -metric AE "$tmp/up.png" "$lessons/$name@2x.png" null: 2>&1)
+    ((up > 0)) || bad "$name@2x.png is just $name.png upscaled"
 done
 
 ((fail == 0)) && echo "all sprite checks passed"
