@@ -96,6 +96,8 @@ class Surface {
     // goes to the start of the next line.
     void print(const QString& text, bool endLine);
     void paintPicture(const Picture& picture, double x, double y);
+    // The same, stretched over width x height in the current units.
+    void paintPicture(const Picture& picture, double x, double y, double width, double height);
 
     // The current position, in the current scale mode's units.
     double currentX() const { return currentX_ / modeFactor(); }
@@ -134,6 +136,7 @@ class Surface {
 
   private:
     void append(Command command);
+    void appendPicture(const PictureAt& picture);
     void startPage();
     // Units of what is kept per unit of the current scale mode.
     double modeFactor() const;
