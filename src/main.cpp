@@ -5,16 +5,21 @@
 #include <cstdlib>
 
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/application.h"
 #include "platform/speech.h"
 
 namespace {
 
+struct CommandLine {
+    bool speak = false;
+    QString lesson;  // a lesson file to open, empty for none
+};
+
 // Read before any window system is reached, so --help and --version work without a display.
 // Qt's parser prints and ends the process for --version and for an option it does not know;
 // Qt's own options (-platform, -style...) are not offered, so they are unknown too.
-// True when MARLO is to speak.
-bool readCommandLine(int argc, char* argv[]) {
+CommandLine readCommandLine(int argc, char* argv[]) {
     const QCoreApplication reader(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -29,6 +34,9 @@ bool readCommandLine(int argc, char* argv[]) {
         QStringLiteral("speak"),
         QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
     parser.addOption(speak);
+    parser.addPositionalArgument(QStringLiteral("lesson"),
+                                 QStringLiteral("A lesson file to open on the floor."),
+                                 QStringLiteral("[lesson]"));
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
@@ -37,12 +45,13 @@ bool readCommandLine(int argc, char* argv[]) {
             qPrintable(parser.helpText()));
         std::exit(EXIT_SUCCESS);
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
         std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
-                     qPrintable(parser.positionalArguments().constFirst()), argv[0]);
+                     qPrintable(files.at(1)), argv[0]);
         std::exit(EXIT_FAILURE);
     }
-    return parser.isSet(speak);
+    return {parser.isSet(speak), files.value(0)};
 }
 
 }  // namespace
@@ -50,14 +59,17 @@ bool readCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
-    const bool speak = readCommandLine(argc, argv);
+    const CommandLine commandLine = readCommandLine(argc, argv);
 
     platform::preferPlaceableWindows();
     platform::ReadAhead readAhead;
     QApplication application(argc, argv);
     readAhead.finish();
-    platform::setSpokenMode(speak);
+    platform::setSpokenMode(commandLine.speak);
     graphics();
+    lessons::acceptDrops();
+    // Before the first paint, so the floor is never seen without its lesson.
+    if (!commandLine.lesson.isEmpty()) lessons::openFile(commandLine.lesson);
     const int result = QApplication::exec();
     unloadWindows();
     return result;

@@ -1,5 +1,6 @@
 #include "app/variables.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/screen.h"
 #include "simulation/Module2.h"
 
@@ -19,6 +20,7 @@ void GraphicsWindow::drawboundary() {
     floor.setDrawWidth(5);
     floor.setDrawColor(Qt::black);
     findlimits();
+    lessons::drawFloor();
     floor.line(leftedge, topedge, rightedge, topedge);
     floor.line(leftedge, topedge, leftedge, bottomedge);
     floor.line(rightedge, topedge, rightedge, bottomedge);

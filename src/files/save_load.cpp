@@ -10,6 +10,7 @@
 #include "files/files.h"
 #include "files/program_file.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/file_names.h"
 #include "platform/regular_file.h"
 #include "platform/services.h"
@@ -93,8 +94,10 @@ void GraphicsWindow::load_Click() {
 void GraphicsWindow::loadprogram() {
     files::makedirs();
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
-        {files::writerDirectory(), fileToOpen(), QStringLiteral("marlo files (*.mlo)"), extension});
+        lessons::withLessons({files::writerDirectory(), fileToOpen(),
+                              QStringLiteral("marlo files (*.mlo)"), extension}));
     if (!chosen) return;
+    if (lessons::opensInstead(*chosen)) return;
     const auto file = platform::readRegularFile(*chosen, readLimit);
     if (!file) return;
     // All four or nothing: a half-read file must not change the writer or header that the

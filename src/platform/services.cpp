@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
@@ -103,8 +104,11 @@ class QtFileDialogs final : public FileDialogs {
         } else {
             dialog.setFileMode(QFileDialog::ExistingFile);
         }
-        if (!choice.moreFilters.isEmpty())
-            QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
+        // Every way to another folder, typed, clicked or from the side, passes through the
+        // dialogue's model; a native dialogue has none and keeps the first filter alone.
+        const auto* folders = dialog.findChild<QFileSystemModel*>();
+        if (!choice.moreFilters.isEmpty() && folders != nullptr)
+            QObject::connect(folders, &QFileSystemModel::rootPathChanged, &dialog,
                              [&](const QString& folder) { offerFilters(dialog, choice, folder); });
         if (!choice.places.isEmpty()) {
             QList<QUrl> places = dialog.sidebarUrls();

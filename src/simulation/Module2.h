@@ -31,7 +31,8 @@ int homerow();
 // Applies one command letter to the robot; no bounds check.
 void docommand(const QString& letter);
 // Puts the robot back on the edge square it tried to leave, edge by edge, calling offTheFloor
-// for each edge crossed: the one boundary rule of the screen and of the printed replay.
+// for each edge crossed, and back from a lesson's obstacle likewise: the one boundary rule of
+// the screen and of the printed replay.
 void keepOnFloor(void (*offTheFloor)());
 // Keeps the robot on the floor after a command, crashing when it tried to leave.
 void checkcrash();
