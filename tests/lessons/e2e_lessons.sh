@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The real marlo started as `marlo town.marlo-lesson` on a real X server: three runs typed on
+# the keypad are judged on the town's targets and obstacles, the report of the last one is a
+# PDF with the lesson in it, and the maze opens through the real load dialogue, where the
+# lessons' folder offers lessons; the same program crashes there, on paper too.
+# Usage: e2e_lessons.sh path/to/marlo output-folder lessons-folder
+source "$(dirname "$0")/../e2e/lib.sh"
+e2e_begin "$@"
+lessons=$(realpath "$3")
+printf '#!/bin/sh\nexec %q %q\n' "$marlo" "$lessons/town.marlo-lesson" >"$out/marlo-town"
+chmod +x "$out/marlo-town"
+marlo_start "$out/marlo-town" "$out"
+shot "$out/town.png"
+
+# run KEYS WORD: a fresh program typed on the keypad, run to the word on the status label.
+run() {
+    keypad_active
+    xdotool key Delete $1 Return
+    wait_status "$2" 30 "$out" || fail "$1 did not end in $2"
+    shot "$out/$2.png"
+}
+run "Left Up" "crashed!"
+run "Up Right Up Right Up" "missed!"
+run "Up Up Up Up Left Up Right Up Right Right Up Left Up Right Up Up Up Left Up Right Up" "well done!"
+
+# report NAME WORDS...: prints and checks the PDF's text.
+report() {
+    local pdf=$out/home/brindle/marlo/programs/me/$1
+    press PrintButton 1
+    [[ -f $pdf ]] || fail "no report at $pdf"
+    pdftotext "$pdf" "$out/$1.txt"
+    shift
+    for words in "$@"; do grep -qF "$words" "$out/${pdf##*/}.txt" || fail "the report lacks '$words'"; done
+    # The mat, the obstacles and the targets are pictures.
+    (($(pdfimages -list "$pdf" | tail -n +3 | wc -l) >= 3)) || fail "no lesson pictures in $pdf"
+}
+report "my program.pdf" "Town: my program" "well done!"
+
+press load 1
+xdotool key Return # yes, leave the unsaved program's floor
+sleep 1
+xdotool key ctrl+a
+xdotool type --delay 30 "$lessons"
+xdotool key Return
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 30 maze.marlo-lesson
+xdotool key Return
+sleep 1
+shot "$out/maze.png"
+report "my program 2.pdf" "Maze: my program" "crashed!!"
+echo "lesson checks passed"
