@@ -4,7 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "classview/class_view.h"
 #include "layout/windows.h"
+#include "lessons/editor.h"
+#include "lessons/lesson.h"
 #include "lessons/play.h"
 #include "platform/application.h"
 #include "platform/speech.h"
@@ -13,7 +16,11 @@ namespace {
 
 struct CommandLine {
     bool speak = false;
-    QString lesson;  // a lesson file to open, empty for none
+    bool classView = false;
+    bool editLesson = false;
+    // With --class the class folder, with --edit-lesson the lesson (empty for a new one),
+    // otherwise a program or lesson file to open.
+    QString given;
 };
 
 // Read before any window system is reached, so --help and --version work without a display.
@@ -34,9 +41,17 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QStringLiteral("speak"),
         QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
     parser.addOption(speak);
-    parser.addPositionalArgument(QStringLiteral("lesson"),
-                                 QStringLiteral("A lesson file to open on the floor."),
-                                 QStringLiteral("[lesson]"));
+    const QCommandLineOption classView(QStringLiteral("class"), classview::optionHelp());
+    parser.addOption(classView);
+    const QCommandLineOption editLesson(
+        QStringLiteral("edit-lesson"),
+        QStringLiteral("Opens the lesson editor for teachers instead, on the lesson file that "
+                       "follows, if any."));
+    parser.addOption(editLesson);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A program (.mlo) or lesson (.marlo-lesson) to open."),
+        QStringLiteral("[file]"));
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
@@ -45,13 +60,21 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             qPrintable(parser.helpText()));
         std::exit(EXIT_SUCCESS);
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
+    // One argument at most: with --class the class folder, with --edit-lesson a lesson,
+    // otherwise a program or lesson file to open.
+    const QStringList given = parser.positionalArguments();
+    const auto opens = [&](QLatin1StringView suffix) {
+        return given.constFirst().endsWith(suffix, Qt::CaseInsensitive);
+    };
+    const bool taken =
+        given.size() == 1 && (parser.isSet(classView) || parser.isSet(editLesson) ||
+                              opens(QLatin1StringView(".mlo")) || opens(lessons::fileSuffix));
+    if (!given.isEmpty() && !taken) {
         std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
-                     qPrintable(files.at(1)), argv[0]);
+                     qPrintable(given.constLast()), argv[0]);
         std::exit(EXIT_FAILURE);
     }
-    return {parser.isSet(speak), files.value(0)};
+    return {parser.isSet(speak), parser.isSet(classView), parser.isSet(editLesson), given.value(0)};
 }
 
 }  // namespace
@@ -59,17 +82,21 @@ CommandLine readCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
-    const CommandLine commandLine = readCommandLine(argc, argv);
+    const CommandLine line = readCommandLine(argc, argv);
 
     platform::preferPlaceableWindows();
     platform::ReadAhead readAhead;
     QApplication application(argc, argv);
     readAhead.finish();
-    platform::setSpokenMode(commandLine.speak);
+    // The teacher's class view or lesson editor, in place of the pupil's windows.
+    if (line.classView) return classview::run(line.given);
+    if (line.editLesson) return lessons::runLessonEditor(line.given);
+    platform::setSpokenMode(line.speak);
     graphics();
     lessons::acceptDrops();
     // Before the first paint, so the floor is never seen without its lesson.
-    if (!commandLine.lesson.isEmpty()) lessons::openFile(commandLine.lesson);
+    if (!line.given.isEmpty() && !lessons::opensInstead(line.given))
+        classview::loadGivenProgram(line.given);
     const int result = QApplication::exec();
     unloadWindows();
     return result;

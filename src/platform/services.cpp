@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRandomGenerator>
@@ -119,7 +120,10 @@ class QtFileDialogs final : public FileDialogs {
         // A name with a separator would lead the dialogue out of the writer's directory.
         if (isPlainName(choice.fileName)) dialog.selectFile(choice.fileName);
         for (;;) {
-            if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+            const int answer = dialog.exec();
+            // Each dialogue draws its icons anew, and Qt's pixmap cache would keep every one.
+            QPixmapCache::clear();
+            if (answer != QDialog::Accepted) return std::nullopt;
             const QStringList files = dialog.selectedFiles();
             if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
             if (mode == QFileDialog::AcceptOpen) return files.first();

@@ -16,6 +16,8 @@ class SingleInstance {
         }
         return *instance_;
     }
+    // Without creating it.
+    static bool exists() { return instance_ != nullptr; }
     // Destroys the window; a later reference creates a fresh one.
     static void unload() { instance_.reset(); }
 

@@ -12,8 +12,8 @@ namespace platform {
 
 namespace {
 
-QPen qtPen(const Pen& pen) {
-    QPen result(pen.colour, pen.widthPixels);
+QPen qtPen(const Pen& pen, double scale) {
+    QPen result(pen.colour, pen.widthPixels * scale);
     // A thin dotted line alternates single pixels.
     if (pen.drawsDotted()) {
         result.setDashPattern({1.0, 1.0});
@@ -118,6 +118,10 @@ void Surface::appendPicture(const PictureAt& picture) {
     append(picture);
 }
 
+void Surface::newPage() {
+    append(PageBreak{});
+}
+
 double Surface::textWidth(const QString& text) const {
     return metricsOn(font_, device_).horizontalAdvance(text) * unitsPerPixelX() / modeFactor();
 }
@@ -148,7 +152,8 @@ int Surface::pages() const {
     return 1 + static_cast<int>(breaks);
 }
 
-void Surface::replay(QPainter& painter, const std::function<void()>& nextPage) const {
+void Surface::replay(QPainter& painter, const std::function<void()>& nextPage,
+                     double penScale) const {
     const double ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
     for (const Command& command : commands_) {
         if (std::holds_alternative<PageBreak>(command)) {
@@ -166,10 +171,10 @@ void Surface::replay(QPainter& painter, const std::function<void()>& nextPage) c
         const QTransform toDevice = painter.transform();
         painter.resetTransform();
         if (const auto* line = std::get_if<Line>(&command)) {
-            painter.setPen(qtPen(line->pen));
+            painter.setPen(qtPen(line->pen, penScale));
             painter.drawLine(toDevice.map(line->from), toDevice.map(line->to));
         } else if (const auto* box = std::get_if<Box>(&command)) {
-            painter.setPen(qtPen(box->pen));
+            painter.setPen(qtPen(box->pen, penScale));
             painter.setBrush(box->filled ? QBrush(box->pen.colour) : QBrush(Qt::NoBrush));
             painter.drawRect(
                 QRectF(toDevice.map(box->corner), toDevice.map(box->opposite)).normalized());

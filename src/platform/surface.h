@@ -98,6 +98,8 @@ class Surface {
     void paintPicture(const Picture& picture, double x, double y);
     // The same, stretched over width x height in the current units.
     void paintPicture(const Picture& picture, double x, double y, double width, double height);
+    // Ends the page on a surface that prints on paper: what follows goes on a new one.
+    void newPage();
 
     // The current position, in the current scale mode's units.
     double currentX() const { return currentX_ / modeFactor(); }
@@ -128,8 +130,10 @@ class Surface {
 
     const std::vector<Command>& commands() const { return commands_; }
     // Plays the list onto the painter, whose transform maps what the surface keeps to the
-    // device; at each page break, nextPage is called (a screen has none).
-    void replay(QPainter& painter, const std::function<void()>& nextPage = {}) const;
+    // device; at each page break, nextPage is called (a screen has none). A page shown at
+    // another size than it was drawn for scales its pens by penScale.
+    void replay(QPainter& painter, const std::function<void()>& nextPage = {},
+                double penScale = 1) const;
 
     // Called after every change, so a widget can repaint.
     std::function<void()> changed;

@@ -8,6 +8,7 @@
 #include "lessons/play.h"
 #include "platform/file_names.h"
 #include "platform/services.h"
+#include "platform/single_instance.h"
 #include "platform/twips.h"
 #include "printing/PrinterSupport.h"
 #include "simulation/Module2.h"
@@ -130,6 +131,8 @@ void printcrash() {
 }
 
 void printtarget() {
+    // Drawn without MARLO's windows (the class view), a program has no target.
+    if (!platform::SingleInstance<GraphicsWindow>::exists()) return;
     if (graphics().target.isHidden()) {
         lessons::printOutcome();
         return;

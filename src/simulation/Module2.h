@@ -10,9 +10,10 @@ namespace Module2 {
 int columncount();
 int rowcount();
 
-// A floor of its own size whatever the window (a lesson's, a school's), its cells as large as fit the
-// band between the name boxes and the bottom row, below `above` twips kept free at the top of
-// the band. Nothing: the window's floor and the screen's cells again.
+// The one way to give the floor a size of its own, whatever the window: a lesson's grid, or a
+// school's fixed floor. Its cells are as large as fit the band between the name boxes and the
+// bottom row, below `above` twips kept free at the top of the band. Nothing: the window's
+// floor and the screen's cells again.
 struct FixedFloor {
     int columns = 0;
     int rows = 0;

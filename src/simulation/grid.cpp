@@ -4,8 +4,11 @@
 #include "app/variables.h"
 #include "layout/windows.h"
 #include "platform/screen.h"
+#include "platform/single_instance.h"
+#include "platform/twips.h"
 #include "simulation/Module2.h"
 
+using platform::single;
 using variables::cellsize;
 
 namespace Module2 {
@@ -20,15 +23,41 @@ int cellsIn(double twips) {
     if (cellsize <= 0) return 0;
     return std::max(0, static_cast<int>(std::floor(twips / cellsize - 0.5)));
 }
+
+// A process without MARLO's windows (the class view) gets the floor that the start-up
+// layouts would give on this screen, computed as drawbuttons and drawmybits compute it,
+// from setsizes' values and the main window's design.
+bool laidOut() {
+    return platform::SingleInstance<GraphicsWindow>::exists();
+}
+
+// The screen less the keypad window.
+double mainWindowWidth() {
+    using variables::buttonwidth;
+    using variables::gapx;
+    const double panel = single(variables::toInteger(4 * gapx + 3 * buttonwidth));
+    const double keypad = single(2 * gapx + panel);
+    return single(platform::screen().width) - single(keypad);
+}
+
+// From below the program name box down to the row of buttons.
+double floorHeight() {
+    constexpr float buttonHeight = 615, spaceBelowButtons = 500;
+    constexpr double nameBoxTop = 450 + 250, nameBoxHeight = 555;
+    const double buttonsTop = single(platform::screen().height) - buttonHeight - spaceBelowButtons;
+    return buttonsTop - nameBoxTop - nameBoxHeight;
+}
 }  // namespace
 
 int columncount() {
     if (fixed) return fixed->columns;
+    if (!laidOut()) return cellsIn(mainWindowWidth());
     return cellsIn(graphics().twips.width());
 }
 
 int rowcount() {
     if (fixed) return fixed->rows;
+    if (!laidOut()) return cellsIn(floorHeight());
     const GraphicsWindow& main = graphics();
     return cellsIn(main.load.twips.top() - main.progname.twips.top() -
                    main.progname.twips.height());

@@ -1,153 +1,94 @@
-// Preloaded into the real marlo (LD_PRELOAD) to make chosen file system calls fail, as on a
-// full disk or a failing drive. MARLO_FAULTS names a file of rules, read again whenever it
-// changes, so one running marlo can meet one fault after another; one rule a line:
+// Preloaded into marlo (LD_PRELOAD) to make file system calls fail as on a full disk or a
+// failing drive. The file that MARLO_FAULTS names holds at most one rule, read again whenever it
+// changes, so one running marlo can meet one fault after another:
 //
-//     CALL ERRNO PATTERN [AFTER]
+//     CALL ERRNO PATTERN AFTER
 //
-// CALL is write, sync (fsync and fdatasync) or rename (rename and renameat2); ERRNO a
-// name such as ENOSPC, or a number; PATTERN a glob without spaces matched against the file's
-// path (for a rename, either path as given); AFTER how many bytes of writes, or how many
-// calls, go through first (0 when left out). A write that crosses AFTER is cut short there,
-// as on a disk that has just filled up, and the next one fails. Every other call goes on as
-// usual.
+// CALL is write, sync (fsync and fdatasync) or rename; ERRNO a number; PATTERN a glob matched
+// against the file's path (the old one for a rename); AFTER how many bytes of writes, or how
+// many calls, go through first. A write crossing AFTER is cut short there, as on a disk that has
+// just filled up, and the next one fails.
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <fnmatch.h>
 #include <limits.h>
 #include <pthread.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-struct rule {
-    char call[16];
-    int error;
-    char pattern[PATH_MAX];
-    long long after;
-};
-
-enum { maxRules = 8 };
-static struct rule rules[maxRules];
-static int ruleCount;
-// What the rules file was when it was last read, and how much each rule has let through.
-static struct stat readAs;
-static long long used[maxRules];
 static pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
+static char rule[PATH_MAX + 64];
+static long long passed;  // bytes or calls let through since the rule was read
 
-static int errorNumber(const char* name) {
-    static const struct {
-        const char* name;
-        int number;
-    } known[] = {{"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EFBIG", EFBIG},
-                 {"EIO", EIO},       {"EACCES", EACCES}, {"EPERM", EPERM},
-                 {"EROFS", EROFS},   {"EXDEV", EXDEV},   {"EBUSY", EBUSY}};
-    for (size_t i = 0; i < sizeof known / sizeof known[0]; ++i)
-        if (strcmp(name, known[i].name) == 0) return known[i].number;
-    return atoi(name);
-}
-
-// Reads the rules again when their file has changed; the caller holds the lock.
-static void reload(void) {
-    const char* path = getenv("MARLO_FAULTS");
-    struct stat now;
-    if (path == NULL || stat(path, &now) != 0) {
-        ruleCount = 0;
-        return;
-    }
-    if (now.st_ino == readAs.st_ino && now.st_size == readAs.st_size &&
-        now.st_mtim.tv_sec == readAs.st_mtim.tv_sec &&
-        now.st_mtim.tv_nsec == readAs.st_mtim.tv_nsec)
-        return;
-    readAs = now;
-    ruleCount = 0;
-    FILE* file = fopen(path, "re");
-    if (file == NULL) return;
-    char line[PATH_MAX + 64];
-    char error[16];
-    while (ruleCount < maxRules && fgets(line, sizeof line, file) != NULL) {
-        struct rule* r = &rules[ruleCount];
-        r->after = 0;
-        if (sscanf(line, "%15s %15s %4095s %lld", r->call, error, r->pattern, &r->after) < 3)
-            continue;
-        r->error = errorNumber(error);
-        used[ruleCount++] = 0;
-    }
-    fclose(file);
-}
-
-// How much of `size` (bytes of a write, 1 for any other call) may go through: all of it, the
-// part before the rule's limit, or -1 with errno set.
-static long long allowed(const char* call, const char* path, const char* other, long long size) {
-    long long result = size;
-    int error = 0;
+// How much of `size` (bytes, 1 for a call) on `path` may go through: all of it, the part before
+// the rule's limit, or minus the errno to fail with.
+static long long allowed(const char* call, const char* path, long long size) {
+    char now[sizeof rule] = "", name[16], pattern[PATH_MAX];
+    int error;
+    long long after;
+    const int fd = getenv("MARLO_FAULTS") ? open(getenv("MARLO_FAULTS"), O_RDONLY | O_CLOEXEC) : -1;
+    const ssize_t got = fd < 0 ? 0 : read(fd, now, sizeof now - 1);
+    if (fd >= 0) close(fd);
+    now[got > 0 ? got : 0] = '\0';
     pthread_mutex_lock(&lock);
-    reload();
-    for (int i = 0; i < ruleCount; ++i) {
-        const struct rule* r = &rules[i];
-        if (strcmp(r->call, call) != 0 || (fnmatch(r->pattern, path, 0) != 0 &&
-                                           (other == NULL || fnmatch(r->pattern, other, 0) != 0)))
-            continue;
-        const long long room = r->after - used[i];
-        if (room <= 0) {
-            result = -1;
-            error = r->error;
-        } else if (size > room) {
-            result = room;
-        }
-        if (result > 0) used[i] += result;
-        break;
+    if (strcmp(now, rule) != 0) {
+        strcpy(rule, now);
+        passed = 0;
+    }
+    if (sscanf(rule, "%15s %d %4095s %lld", name, &error, pattern, &after) == 4 &&
+        strcmp(name, call) == 0 && fnmatch(pattern, path, 0) == 0) {
+        size = passed >= after ? -error : after - passed < size ? after - passed : size;
+        if (size > 0) passed += size;
     }
     pthread_mutex_unlock(&lock);
-    if (result < 0) errno = error;
-    return result;
+    return size;
 }
 
-static long long allowedOnFile(const char* call, int fd, long long size) {
-    char link[64];
-    char path[PATH_MAX];
+static long long allowedOn(const char* call, int fd, long long size) {
+    char link[32], path[PATH_MAX];
     snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
     const ssize_t length = readlink(link, path, sizeof path - 1);
     if (length < 0) return size;
     path[length] = '\0';
-    return allowed(call, path, NULL, size);
+    return allowed(call, path, size);
 }
 
-// The next definition of `name`, the one this library stands in front of.
-static void* next(const char* name) {
-    return dlsym(RTLD_NEXT, name);
+static int failWith(long long error) {
+    errno = (int)-error;
+    return -1;
 }
+
+// The definitions this library stands in front of.
+#define NEXT(name) *(void**)&real = dlsym(RTLD_NEXT, name)
 
 ssize_t write(int fd, const void* buffer, size_t size) {
     ssize_t (*real)(int, const void*, size_t);
-    *(void**)&real = next("write");
-    const long long room = allowedOnFile("write", fd, (long long)size);
-    if (room < 0) return -1;
-    return real(fd, buffer, (size_t)room);
+    NEXT("write");
+    const long long room = allowedOn("write", fd, (long long)size);
+    return room < 0 ? failWith(room) : real(fd, buffer, (size_t)room);
 }
 
 int fsync(int fd) {
     int (*real)(int);
-    *(void**)&real = next("fsync");
-    return allowedOnFile("sync", fd, 1) < 0 ? -1 : real(fd);
+    NEXT("fsync");
+    const long long room = allowedOn("sync", fd, 1);
+    return room < 0 ? failWith(room) : real(fd);
 }
 
 int fdatasync(int fd) {
     int (*real)(int);
-    *(void**)&real = next("fdatasync");
-    return allowedOnFile("sync", fd, 1) < 0 ? -1 : real(fd);
+    NEXT("fdatasync");
+    const long long room = allowedOn("sync", fd, 1);
+    return room < 0 ? failWith(room) : real(fd);
 }
 
 int rename(const char* from, const char* to) {
     int (*real)(const char*, const char*);
-    *(void**)&real = next("rename");
-    return allowed("rename", from, to, 1) < 0 ? -1 : real(from, to);
-}
-
-int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
-    int (*real)(int, const char*, int, const char*, unsigned);
-    *(void**)&real = next("renameat2");
-    return allowed("rename", from, to, 1) < 0 ? -1 : real(fromDir, from, toDir, to, flags);
+    NEXT("rename");
+    const long long room = allowed("rename", from, 1);
+    return room < 0 ? failWith(room) : real(from, to);
 }
