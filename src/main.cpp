@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "access/access.h"
 #include "classview/class_view.h"
 #include "layout/windows.h"
 #include "lessons/editor.h"
@@ -48,6 +49,7 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QStringLiteral("Opens the lesson editor for teachers instead, on the lesson file that "
                        "follows, if any."));
     parser.addOption(editLesson);
+    const a11y::CommandLine accessOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("A program (.mlo) or lesson (.marlo-lesson) to open."),
@@ -74,6 +76,13 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                      qPrintable(given.constLast()), argv[0]);
         std::exit(EXIT_FAILURE);
     }
+    QString problem;
+    const std::optional<a11y::Options> chosen = accessOptions.read(problem);
+    if (!chosen) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(problem));
+        std::exit(EXIT_FAILURE);
+    }
+    a11y::setOptions(*chosen);
     return {parser.isSet(speak), parser.isSet(classView), parser.isSet(editLesson), given.value(0)};
 }
 

@@ -21,8 +21,7 @@ using lessons::Square;
 
 namespace {
 
-class RecordingNotices final : public platform::Notices {
-  public:
+struct RecordingNotices final : Fake<platform::Notices> {
     void warn(const QString& text, const QString& detail) override { told << text + ' ' + detail; }
     QStringList told;
 };
@@ -43,18 +42,13 @@ QString shipped(const QString& name) {
     return MARLO_LESSONS_DIR "/" + name + ".marlo-lesson";
 }
 
-class PlayTest : public StartedMarloTest {
+class PlayTest : public MarloTest {
   protected:
     static void run(const QString& program) {
         prog = program;
         buttons().go_Click();
     }
-    ScriptedDispatch dispatch;
-    UsingFake<platform::EventDispatch> usingDispatch{dispatch};
-    RecordingBeeper beeper;
-    UsingFake<platform::Beeper> usingBeeper{beeper};
     RecordingNotices notices;
-    UsingFake<platform::Notices> usingNotices{notices};
 };
 
 TEST_F(PlayTest, RunsKeepTheRulesAndAreJudgedOnTheTargetsInOrder) {
@@ -83,8 +77,6 @@ TEST_F(PlayTest, RunsKeepTheRulesAndAreJudgedOnTheTargetsInOrder) {
 }
 
 TEST_F(PlayTest, ALessonStartsWhereItSaysIsSpokenAndLeavingItRestoresTheScreensFloor) {
-    RecordingSpeech speech;
-    const UsingFake<platform::Speech> usingSpeech{speech};
     platform::setSpokenMode(true);
     const QImage bare = graphics().grab().toImage();
     ASSERT_TRUE(lessons::openFile(shipped("number-line")));
@@ -104,7 +96,7 @@ TEST_F(PlayTest, EveryShippedLessonHasItsInstructionAboveTheLargestGridThatFits)
              {"alphabet", "challenge", "maze", "number-line", "town", "treasure-island"}) {
             lessons::leave();
             unloadWindows();
-            startMarlo(screen.width(), screen.height());
+            start(screen.width(), screen.height());
             ASSERT_TRUE(lessons::openFile(shipped(name)));
             GraphicsWindow& main = graphics();
             const QRect strip = main.findChild<QWidget*>("instruction")->geometry();
@@ -125,8 +117,6 @@ TEST_F(PlayTest, EveryShippedLessonHasItsInstructionAboveTheLargestGridThatFits)
 }
 
 TEST_F(PlayTest, TheTargetButtonChoosesAFreeSquareAndNeverAnObstacle) {
-    SeededRandom random;
-    const UsingFake<platform::RandomSource> usingRandom{random};
     Lesson corridor = rock({});
     corridor.columns = 3, corridor.rows = 1, corridor.start = {0, 0}, corridor.obstacles = {{1, 0}};
     lessons::open(corridor);
