@@ -8,6 +8,8 @@
 #include "classview/class_view.h"
 #include "layout/windows.h"
 #include "lessons/editor.h"
+#include "lessons/lesson.h"
+#include "lessons/play.h"
 #include "platform/application.h"
 #include "platform/speech.h"
 
@@ -18,7 +20,7 @@ struct CommandLine {
     bool classView = false;
     bool editLesson = false;
     // With --class the class folder, with --edit-lesson the lesson (empty for a new one),
-    // otherwise a program file to open.
+    // otherwise a program or lesson file to open.
     QString given;
 };
 
@@ -48,6 +50,10 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                        "follows, if any."));
     parser.addOption(editLesson);
     const a11y::CommandLine accessOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A program (.mlo) or lesson (.marlo-lesson) to open."),
+        QStringLiteral("[file]"));
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
@@ -57,11 +63,14 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_SUCCESS);
     }
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
-    // otherwise a program file to open.
+    // otherwise a program or lesson file to open.
     const QStringList given = parser.positionalArguments();
-    const bool taken = given.size() == 1 &&
-                       (parser.isSet(classView) || parser.isSet(editLesson) ||
-                        given.constFirst().endsWith(QStringLiteral(".mlo"), Qt::CaseInsensitive));
+    const auto opens = [&](QLatin1StringView suffix) {
+        return given.constFirst().endsWith(suffix, Qt::CaseInsensitive);
+    };
+    const bool taken =
+        given.size() == 1 && (parser.isSet(classView) || parser.isSet(editLesson) ||
+                              opens(QLatin1StringView(".mlo")) || opens(lessons::fileSuffix));
     if (!given.isEmpty() && !taken) {
         std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
                      qPrintable(given.constLast()), argv[0]);
@@ -93,7 +102,10 @@ int main(int argc, char* argv[]) {
     if (line.editLesson) return lessons::runLessonEditor(line.given);
     platform::setSpokenMode(line.speak);
     graphics();
-    if (!line.given.isEmpty()) classview::loadGivenProgram(line.given);
+    lessons::acceptDrops();
+    // Before the first paint, so the floor is never seen without its lesson.
+    if (!line.given.isEmpty() && !lessons::opensInstead(line.given))
+        classview::loadGivenProgram(line.given);
     const int result = QApplication::exec();
     unloadWindows();
     return result;

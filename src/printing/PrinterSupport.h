@@ -28,6 +28,10 @@ void printlisting();
 // program, the writer and "page 2 of 7".
 void printrunningheader(int pages);
 
+// Puts the current position where the crash and outcome words stand, under the middle of the
+// floor.
+void belowTheFloor();
+
 // The replay's boundary check and crash mark, and the target with the outcome.
 void printcheckcrash();
 void printcrash();
