@@ -27,7 +27,10 @@ std::optional<FileStart> readRegularFile(const QString& path, qint64 limit) {
     ::close(fd);
     if (failed) return std::nullopt;
     bytes.truncate(got);
-    return FileStart{bytes, got > limit};
+    return FileStart{
+        bytes, got > limit,
+        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(info.st_mtim.tv_sec) * 1000 +
+                                       info.st_mtim.tv_nsec / 1000000)};
 }
 
 }  // namespace platform

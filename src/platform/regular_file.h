@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -11,6 +12,8 @@ namespace platform {
 struct FileStart {
     QByteArray bytes;
     bool cut = false;
+    // When the file opened was last written.
+    QDateTime modified;
 };
 
 // The start of a regular file; nothing for anything else. A pipe, a device or a socket could
