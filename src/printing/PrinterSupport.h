@@ -23,6 +23,8 @@ void printfloor();
 void printboundary();
 void printheader();
 void printlisting();
+// All four in order on the page as it stands, for the print button and the class view alike.
+void printreport();
 
 // Small type at the top of each page after the first, so loose sheets can be matched: the
 // program, the writer and "page 2 of 7".

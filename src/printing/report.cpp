@@ -93,6 +93,18 @@ double printy(double row) {
     return (row + 1) * printcell() + floorTop;
 }
 
+void printreport() {
+    // The words under the floor come before the header sets a size: they take the listing's.
+    constexpr double wordsBelowTheFloorSize = 14;
+    platform::FontChoice font = printer().font();
+    font.points = wordsBelowTheFloorSize;
+    printer().setFont(font);
+    printfloor();
+    printboundary();
+    printheader();
+    printlisting();
+}
+
 void printfloor() {
     lessons::printFloor();
     platform::Surface& page = printer();
