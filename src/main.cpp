@@ -9,6 +9,8 @@
 #include "language/language.h"
 #include "layout/windows.h"
 #include "lessons/editor.h"
+#include "lessons/lesson.h"
+#include "lessons/play.h"
 #include "platform/application.h"
 #include "platform/speech.h"
 
@@ -19,7 +21,7 @@ struct CommandLine {
     bool classView = false;
     bool editLesson = false;
     // With --class the class folder, with --edit-lesson the lesson (empty for a new one),
-    // otherwise a program file to open.
+    // otherwise a program or lesson file to open.
     QString given;
 };
 
@@ -75,6 +77,10 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QCoreApplication::translate("CommandLine", "LANGUAGE"));
     parser.addOption(lang);
     const a11y::CommandLine accessOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A program (.mlo) or lesson (.marlo-lesson) to open."),
+        QStringLiteral("[file]"));
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf("%s\n%s\n", qPrintable(parser.helpText()),
@@ -85,11 +91,14 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_SUCCESS);
     }
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
-    // otherwise a program file to open.
+    // otherwise a program or lesson file to open.
     const QStringList given = parser.positionalArguments();
-    const bool taken = given.size() == 1 &&
-                       (parser.isSet(classView) || parser.isSet(editLesson) ||
-                        given.constFirst().endsWith(QStringLiteral(".mlo"), Qt::CaseInsensitive));
+    const auto opens = [&](QLatin1StringView suffix) {
+        return given.constFirst().endsWith(suffix, Qt::CaseInsensitive);
+    };
+    const bool taken =
+        given.size() == 1 && (parser.isSet(classView) || parser.isSet(editLesson) ||
+                              opens(QLatin1StringView(".mlo")) || opens(lessons::fileSuffix));
     if (!given.isEmpty() && !taken) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate(
@@ -125,7 +134,10 @@ int main(int argc, char* argv[]) {
     platform::setSpeechLocale(language::locale());
     platform::setSpokenMode(line.speak);
     graphics();
-    if (!line.given.isEmpty()) classview::loadGivenProgram(line.given);
+    lessons::acceptDrops();
+    // Before the first paint, so the floor is never seen without its lesson.
+    if (!line.given.isEmpty() && !lessons::opensInstead(line.given))
+        classview::loadGivenProgram(line.given);
     const int result = QApplication::exec();
     unloadWindows();
     return result;

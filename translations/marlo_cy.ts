@@ -708,6 +708,50 @@ Wyt ti eisiau rhoi un newydd yn ei le?</translation>
         <source>The mat picture is not a readable %1 picture (%2).</source>
         <translation>Nid yw llun y mat yn llun %1 darllenadwy (%2).</translation>
     </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>leave lesson</source>
+        <translation>gadael y wers</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Does dim ffeil o&apos;r fath.</translation>
+    </message>
+    <message>
+        <source>It is a folder or a device, not a lesson file.</source>
+        <translation>Ffolder neu ddyfais yw hwn, nid ffeil wers.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Ni ellir darllen y ffeil.</translation>
+    </message>
+    <message>
+        <source>MARLO cannot open the lesson &quot;%1&quot;.</source>
+        <translation>Ni all MARLO agor y wers &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>MARLO lessons (*.marlo-lesson)</source>
+        <translation>Gwersi MARLO (*.marlo-lesson)</translation>
+    </message>
+    <message>
+        <source>well done!</source>
+        <translation>da iawn!</translation>
+    </message>
+    <message>
+        <source>missed!</source>
+        <translation>wedi methu!</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>wedi methu</translation>
+    </message>
 </context>
 <context>
     <name>lessons::LessonEditor</name>

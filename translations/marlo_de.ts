@@ -708,6 +708,50 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The mat picture is not a readable %1 picture (%2).</source>
         <translation>Das Mattenbild ist kein lesbares %1-Bild (%2).</translation>
     </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>leave lesson</source>
+        <translation>Lektion beenden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>It is a folder or a device, not a lesson file.</source>
+        <translation>Das ist ein Ordner oder ein Gerät, keine Lektionsdatei.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>MARLO cannot open the lesson &quot;%1&quot;.</source>
+        <translation>MARLO kann die Lektion &quot;%1&quot; nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>MARLO lessons (*.marlo-lesson)</source>
+        <translation>MARLO-Lektionen (*.marlo-lesson)</translation>
+    </message>
+    <message>
+        <source>well done!</source>
+        <translation>gut gemacht!</translation>
+    </message>
+    <message>
+        <source>missed!</source>
+        <translation>daneben!</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>daneben</translation>
+    </message>
 </context>
 <context>
     <name>lessons::LessonEditor</name>

@@ -708,6 +708,50 @@ Do you want to replace it?</source>
         <source>The mat picture is not a readable %1 picture (%2).</source>
         <translation>La imagen del tapete no es una imagen %1 legible (%2).</translation>
     </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>leave lesson</source>
+        <translation>salir de la lección</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>No existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>It is a folder or a device, not a lesson file.</source>
+        <translation>Es una carpeta o un dispositivo, no un archivo de lección.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>MARLO cannot open the lesson &quot;%1&quot;.</source>
+        <translation>MARLO no puede abrir la lección &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>MARLO lessons (*.marlo-lesson)</source>
+        <translation>Lecciones de MARLO (*.marlo-lesson)</translation>
+    </message>
+    <message>
+        <source>well done!</source>
+        <translation>¡muy bien!</translation>
+    </message>
+    <message>
+        <source>missed!</source>
+        <translation>¡fallaste!</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>fallado</translation>
+    </message>
 </context>
 <context>
     <name>lessons::LessonEditor</name>

@@ -708,6 +708,50 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>The mat picture is not a readable %1 picture (%2).</source>
         <translation>L&apos;image du tapis n&apos;est pas une image %1 lisible (%2).</translation>
     </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1&#xa0;: </translation>
+    </message>
+    <message>
+        <source>leave lesson</source>
+        <translation>quitter la leçon</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is a folder or a device, not a lesson file.</source>
+        <translation>C&apos;est un dossier ou un périphérique, pas un fichier de leçon.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>MARLO cannot open the lesson &quot;%1&quot;.</source>
+        <translation>MARLO ne peut pas ouvrir la leçon &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>MARLO lessons (*.marlo-lesson)</source>
+        <translation>Leçons MARLO (*.marlo-lesson)</translation>
+    </message>
+    <message>
+        <source>well done!</source>
+        <translation>bravo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>missed!</source>
+        <translation>raté&#xa0;!</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>raté</translation>
+    </message>
 </context>
 <context>
     <name>lessons::LessonEditor</name>

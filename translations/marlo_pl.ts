@@ -708,6 +708,50 @@ Czy chcesz go zastąpić?</translation>
         <source>The mat picture is not a readable %1 picture (%2).</source>
         <translation>Obrazek maty nie jest czytelnym obrazkiem %1 (%2).</translation>
     </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>leave lesson</source>
+        <translation>wyjdź z lekcji</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Nie ma takiego pliku.</translation>
+    </message>
+    <message>
+        <source>It is a folder or a device, not a lesson file.</source>
+        <translation>To folder lub urządzenie, a nie plik lekcji.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Nie da się odczytać pliku.</translation>
+    </message>
+    <message>
+        <source>MARLO cannot open the lesson &quot;%1&quot;.</source>
+        <translation>MARLO nie może otworzyć lekcji &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>MARLO lessons (*.marlo-lesson)</source>
+        <translation>Lekcje MARLO (*.marlo-lesson)</translation>
+    </message>
+    <message>
+        <source>well done!</source>
+        <translation>brawo!</translation>
+    </message>
+    <message>
+        <source>missed!</source>
+        <translation>pudło!</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>pudło</translation>
+    </message>
 </context>
 <context>
     <name>lessons::LessonEditor</name>

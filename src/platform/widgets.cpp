@@ -208,7 +208,9 @@ void FlatButton::resizeEvent(QResizeEvent* event) {
 void FlatButton::fitText() {
     // Small enough to read on a button, yet still a word.
     constexpr double smallestPoints = 8;
-    if (!captionsFitted || text().isEmpty()) return;
+    // Not before the layout has given it a size: a button sized to its caption would be
+    // measured with a caption already shrunk to the default size.
+    if (!captionsFitted || text().isEmpty() || !testAttribute(Qt::WA_Resized)) return;
     const QFont fitted = fittedFont(designed_, {text()}, textRoom(), false, smallestPoints);
     if (fitted != font()) setFont(fitted);
 }

@@ -7,6 +7,7 @@
 #include "app/variables.h"
 #include "language/language.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/file_names.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
@@ -43,12 +44,6 @@ void setFontSize(double points) {
     printer().setFont(font);
 }
 
-// The crash and outcome words stand under the middle of the floor.
-void belowTheFloor() {
-    printer().setCurrentY(single(printy(Module2::rowcount()) + wordOffset));
-    printer().setCurrentX(single(printx(Module2::columncount() / 2.0) - wordOffset));
-}
-
 struct Piece {
     QString text;
     double points;
@@ -78,6 +73,11 @@ double fittingScale(const std::vector<Piece>& pieces, double x) {
 
 }  // namespace
 
+void belowTheFloor() {
+    printer().setCurrentY(single(printy(Module2::rowcount()) + wordOffset));
+    printer().setCurrentX(single(printx(Module2::columncount() / 2.0) - wordOffset));
+}
+
 platform::Surface& printer() {
     static platform::Surface page(Scale::Twips);
     return page;
@@ -95,7 +95,20 @@ double printy(double row) {
     return (row + 1) * printcell() + floorTop;
 }
 
+void printreport() {
+    // The words under the floor come before the header sets a size: they take the listing's.
+    constexpr double wordsBelowTheFloorSize = 14;
+    platform::FontChoice font = printer().font();
+    font.points = wordsBelowTheFloorSize;
+    printer().setFont(font);
+    printfloor();
+    printboundary();
+    printheader();
+    printlisting();
+}
+
 void printfloor() {
+    lessons::printFloor();
     platform::Surface& page = printer();
     page.setScaleMode(Scale::Twips);
     page.setDrawWidth(pathWidth);
@@ -105,6 +118,7 @@ void printfloor() {
     heading = 1;
     ypos = toInteger(Module2::homerow());
     xpos = toInteger(Module2::homecolumn());
+    lessons::putAtStart();
     crashed = no;
     for (qsizetype i = 0; i < prog.size(); ++i) {
         oldx = xpos;
@@ -132,7 +146,11 @@ void printcrash() {
 
 void printtarget() {
     // Drawn without MARLO's windows (the class view), a program has no target.
-    if (!platform::SingleInstance<GraphicsWindow>::exists() || graphics().target.isHidden()) return;
+    if (!platform::SingleInstance<GraphicsWindow>::exists()) return;
+    if (graphics().target.isHidden()) {
+        lessons::printOutcome();
+        return;
+    }
     const double half = printcell() / 2;
     printer().box(single(printx(targetx) - half), single(printy(targety) - half),
                   single(printx(targetx) + half), single(printy(targety) + half), false);
@@ -166,13 +184,14 @@ void printheader() {
     const QString writtenBy = QCoreApplication::translate("Report", "  written by ");
     // Long names would run off the paper and lose the date: then both sizes shrink together,
     // and the smaller pieces' drop with them, so the line still reads as one.
+    const QString name = lessons::printedTitle() + programname;
     const double scale = fittingScale(
-        {{programname, nameSize}, {writtenBy, textSize}, {author, nameSize}, {date, textSize}}, x);
+        {{name, nameSize}, {writtenBy, textSize}, {author, nameSize}, {date, textSize}}, x);
     page.setCurrentX(x);
     page.setCurrentY(headerTop);
     setFontSize(nameSize * scale);
     page.setScaleMode(Scale::Points);
-    page.print(programname, false);
+    page.print(name, false);
     // The smaller pieces sit a little lower, so the line reads as one.
     setFontSize(textSize * scale);
     page.setCurrentY(page.currentY() + headerShift * scale);

@@ -2,6 +2,7 @@
 
 #include "app/status.h"
 #include "app/variables.h"
+#include "lessons/play.h"
 #include "platform/services.h"
 #include "simulation/Module2.h"
 
@@ -63,6 +64,7 @@ void keepOnFloor(void (*offTheFloor)()) {
         offTheFloor();
         ypos = toInteger(lastRow);
     }
+    lessons::enterSquare(offTheFloor);
 }
 
 void checkcrash() {

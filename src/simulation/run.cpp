@@ -4,6 +4,7 @@
 #include "app/stop_rule.h"
 #include "app/variables.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/services.h"
 #include "platform/speech.h"
 #include "printing/PrinterSupport.h"
@@ -63,6 +64,7 @@ void ButtonsWindow::judgerun() {
         }
         return;
     }
+    if (lessons::judgerun()) return;
     showStatus(QCoreApplication::translate("Status", "finished"));
     platform::seam<platform::Beeper>().beep();
 }
