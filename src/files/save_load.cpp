@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 
 #include "app/status.h"
@@ -15,6 +14,7 @@
 #include "layout/windows.h"
 #include "platform/file_names.h"
 #include "platform/services.h"
+#include "platform/whole_file.h"
 
 using namespace variables;
 
@@ -73,20 +73,6 @@ QString fileToOpen() {
     return programname;
 }
 
-// Written to a temporary file beside the old one and renamed over it only when all of it is
-// on the disk, so a failed save leaves the earlier file as it was.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // commit() alone would rename a file whose last buffered bytes never reached the disk, and
-    // it syncs before renaming but pays no heed when the sync fails.
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 bool trySave() {
     // Without a home there is nowhere of the pupil's own to save to.
     if (files::writerDirectory().isEmpty()) return false;
@@ -95,7 +81,8 @@ bool trySave() {
     if (!chosen) return false;
     const QString path = withExtension(*chosen);
     programname = QFileInfo(path).fileName().chopped(extension.size());
-    if (!writeWhole(path, files::writeProgramLine({fileheader, programname, author, prog})))
+    if (!platform::writeWhole(path,
+                              files::writeProgramLine({fileheader, programname, author, prog})))
         return false;
     graphics().progname.setText(programname);
     saved = yes;

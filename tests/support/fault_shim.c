@@ -4,7 +4,8 @@
 //
 //     CALL ERRNO PATTERN [AFTER]
 //
-// CALL is write, sync (fsync and fdatasync) or rename (rename and renameat2); ERRNO a
+// CALL is write, sync (fsync and fdatasync), rename (rename and renameat2) or replace (a
+// rename onto a name that a file already has, which some shares refuse); ERRNO a
 // name such as ENOSPC, or a number; PATTERN a glob without spaces matched against the file's
 // path (for a rename, either path as given); AFTER how many bytes of writes, or how many
 // calls, go through first (0 when left out). A write that crosses AFTER is cut short there,
@@ -13,6 +14,7 @@
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <fnmatch.h>
 #include <limits.h>
 #include <pthread.h>
@@ -41,9 +43,9 @@ static int errorNumber(const char* name) {
     static const struct {
         const char* name;
         int number;
-    } known[] = {{"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EFBIG", EFBIG},
-                 {"EIO", EIO},       {"EACCES", EACCES}, {"EPERM", EPERM},
-                 {"EROFS", EROFS},   {"EXDEV", EXDEV},   {"EBUSY", EBUSY}};
+    } known[] = {{"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EFBIG", EFBIG},   {"EIO", EIO},
+                 {"EACCES", EACCES}, {"EPERM", EPERM},   {"EROFS", EROFS},   {"EXDEV", EXDEV},
+                 {"EBUSY", EBUSY},   {"EEXIST", EEXIST}, {"ENOENT", ENOENT}, {"ESTALE", ESTALE}};
     for (size_t i = 0; i < sizeof known / sizeof known[0]; ++i)
         if (strcmp(name, known[i].name) == 0) return known[i].number;
     return atoi(name);
@@ -140,14 +142,21 @@ int fdatasync(int fd) {
     return allowedOnFile("sync", fd, 1) < 0 ? -1 : real(fd);
 }
 
+static int renameAllowed(const char* from, int toDir, const char* to) {
+    struct stat there;
+    if (allowed("rename", from, to, 1) < 0) return 0;
+    return fstatat(toDir, to, &there, AT_SYMLINK_NOFOLLOW) != 0 ||
+           allowed("replace", to, NULL, 1) >= 0;
+}
+
 int rename(const char* from, const char* to) {
     int (*real)(const char*, const char*);
     *(void**)&real = next("rename");
-    return allowed("rename", from, to, 1) < 0 ? -1 : real(from, to);
+    return renameAllowed(from, AT_FDCWD, to) ? real(from, to) : -1;
 }
 
 int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
     int (*real)(int, const char*, int, const char*, unsigned);
     *(void**)&real = next("renameat2");
-    return allowed("rename", from, to, 1) < 0 ? -1 : real(fromDir, from, toDir, to, flags);
+    return renameAllowed(from, toDir, to) ? real(fromDir, from, toDir, to, flags) : -1;
 }
