@@ -9,6 +9,7 @@
 #include "lessons/editor.h"
 #include "platform/application.h"
 #include "platform/speech.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -46,12 +47,21 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QStringLiteral("Opens the lesson editor for teachers instead, on the lesson file that "
                        "follows, if any."));
     parser.addOption(editLesson);
+    const QCommandLineOption settingsInForce(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("settings",
+                                    "Prints the settings in force and where each came from."));
+    parser.addOption(settingsInForce);
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
             "%s\nSee marlo(1) for the keys, where programs and reports are kept,\nand what "
             "each message means.\n",
             qPrintable(parser.helpText()));
+        std::exit(EXIT_SUCCESS);
+    }
+    if (parser.isSet(settingsInForce)) {
+        std::printf("%s", qPrintable(settings::report(settings::files(), settings::readFiles())));
         std::exit(EXIT_SUCCESS);
     }
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
@@ -74,6 +84,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
     const CommandLine line = readCommandLine(argc, argv);
+    settings::readAtStart();
 
     platform::preferPlaceableWindows();
     platform::ReadAhead readAhead;
@@ -82,7 +93,7 @@ int main(int argc, char* argv[]) {
     // The teacher's class view or lesson editor, in place of the pupil's windows.
     if (line.classView) return classview::run(line.given);
     if (line.editLesson) return lessons::runLessonEditor(line.given);
-    platform::setSpokenMode(line.speak);
+    platform::setSpokenMode(line.speak || settings::current().speak);
     graphics();
     if (!line.given.isEmpty()) classview::loadGivenProgram(line.given);
     const int result = QApplication::exec();

@@ -2,6 +2,7 @@
 #include "app/variables.h"
 #include "layout/windows.h"
 #include "platform/resources.h"
+#include "settings/settings.h"
 #include "simulation/Module2.h"
 
 using namespace variables;
@@ -16,6 +17,10 @@ void GraphicsWindow::Form_Load() {
 
 void GraphicsWindow::startup() {
     author = QStringLiteral("me");
+    // A school may keep each pupil's programs under their login name instead.
+    if (settings::current().writerFromLogin) {
+        if (const QString login = settings::loginName().trimmed(); !login.isEmpty()) author = login;
+    }
     programname = QStringLiteral("my program");
     saved = yes;
     draweverything();

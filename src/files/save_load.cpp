@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -73,9 +74,15 @@ QString fileToOpen() {
     return programname;
 }
 
+// Said instead of "cancelled!" when the school's folder, a share perhaps, is not there: the
+// program is still in MARLO, and saving again once the share is back saves it.
+QString folderMissing() {
+    return QCoreApplication::translate("files", "folder missing");
+}
+
 bool trySave() {
     // Without a home there is nowhere of the pupil's own to save to.
-    if (files::writerDirectory().isEmpty()) return false;
+    if (files::writerDirectory().isEmpty() || files::programsDirectoryMissing()) return false;
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
         {files::writerDirectory(), programname, QStringLiteral("MARLO files (*.mlo)"), extension});
     if (!chosen) return false;
@@ -96,7 +103,8 @@ void GraphicsWindow::save_Click() {
     showStatus(QString());
     files::makedirs();
     if (!trySave()) {
-        showStatus(QStringLiteral("cancelled!"));
+        showStatus(files::programsDirectoryMissing() ? folderMissing()
+                                                     : QStringLiteral("cancelled!"));
         saved = no;
     }
 }
@@ -112,6 +120,7 @@ void GraphicsWindow::load_Click() {
 
 void GraphicsWindow::loadprogram() {
     files::makedirs();
+    if (files::programsDirectoryMissing()) return showStatus(folderMissing());
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
         {files::writerDirectory(), fileToOpen(), QStringLiteral("marlo files (*.mlo)"), extension});
     if (!chosen) return;
