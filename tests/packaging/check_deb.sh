@@ -40,13 +40,17 @@ contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 expected=(./usr/bin/marlo "$share/applications/org.brindle.marlo.desktop"
           "$share/metainfo/org.brindle.marlo.metainfo.xml"
           "$share/icons/hicolor/scalable/apps/marlo.svg" "$share/man/man1/marlo.1.gz"
-          "$share/doc/marlo/copyright" "$share/doc/marlo/changelog.gz")
+          "$share/doc/marlo/copyright" "$share/doc/marlo/changelog.gz" ./etc/xdg/brindle/marlo.conf)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("$share/icons/hicolor/${size}x${size}/apps/marlo.png")
 done
 for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$contents" || fail "not in the package: $path"
 done
+
+# The school's settings survive an upgrade.
+dpkg-deb -I "$deb" conffiles | grep -qx /etc/xdg/brindle/marlo.conf ||
+    fail "/etc/xdg/brindle/marlo.conf is no conffile"
 
 root=$out/root
 dpkg-deb -x "$deb" "$root"
