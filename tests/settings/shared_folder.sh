@@ -17,8 +17,8 @@ fail() {
     exit 1
 }
 
-refused='replace EEXIST */square.mlo'
-for case in "$refused|0|$new" "$refused"$'\nrename EIO */square.mlo.?????? 1|1|'"$old"; do
+refused='replace 17 */square.mlo 0'
+for case in "$refused|0|$new" "$refused"$'\nrename 5 */square.mlo.?????? 1|1|'"$old"; do
     IFS='|' read -r -d '' rules status expected <<<"$case" || true
     printf '%s' "$old" >"$file"
     echo "$rules" >"$out/faults"

@@ -1,5 +1,5 @@
-// Runs a command, such as an xdotool press, and prints the milliseconds from its start until
-// a region of the X screen changes: how long a program takes to answer the press. Fails when
+// Runs a command, such as an xdotool press, and prints the milliseconds from its start until a
+// region of the X screen changes: how long a program takes to answer the press. Fails when
 // nothing has changed within the timeout.
 // Usage: time_to_change WIDTHxHEIGHT+X+Y TIMEOUT_MS COMMAND [ARGUMENT...]
 #define _GNU_SOURCE
@@ -21,33 +21,26 @@ static long long milliseconds(void) {
 int main(int argc, char** argv) {
     unsigned width, height;
     int x, y;
-    if (argc < 4 || sscanf(argv[1], "%ux%u+%d+%d", &width, &height, &x, &y) != 4) {
-        fprintf(stderr, "usage: %s WIDTHxHEIGHT+X+Y TIMEOUT_MS COMMAND...\n", argv[0]);
+    if (argc < 4 || sscanf(argv[1], "%ux%u+%d+%d", &width, &height, &x, &y) != 4) return 2;
+    Display* display = XOpenDisplay(NULL);
+    if (display == NULL) {
+        fputs("cannot open display\n", stderr);
         return 2;
     }
-    const long long timeout = atoll(argv[2]);
-    Display* display = XOpenDisplay(NULL);
-    if (display == NULL) return 2;
     const Window root = DefaultRootWindow(display);
     XImage* before = XGetImage(display, root, x, y, width, height, AllPlanes, ZPixmap);
-    if (before == NULL) return 2;
-    const size_t size = (size_t)before->bytes_per_line * height;
-    const long long start = milliseconds();
-    const pid_t command = fork();
-    if (command == 0) {
-        execvp(argv[3], argv + 3);
-        _exit(127);
-    }
-    int changed = 0;
+    const long long start = milliseconds(), timeout = atoll(argv[2]);
+    if (fork() == 0) _exit(execvp(argv[3], argv + 3));
     long long elapsed = 0;
+    int changed = 0;
     while (!changed && elapsed <= timeout) {
         usleep(1000);
         XImage* now = XGetImage(display, root, x, y, width, height, AllPlanes, ZPixmap);
-        changed = now != NULL && memcmp(now->data, before->data, size) != 0;
-        if (now != NULL) XDestroyImage(now);
+        changed = memcmp(now->data, before->data, (size_t)now->bytes_per_line * height) != 0;
+        XDestroyImage(now);
         elapsed = milliseconds() - start;
     }
-    waitpid(command, NULL, 0);
+    wait(NULL);
     if (!changed) {
         fprintf(stderr, "nothing changed within %lld ms\n", timeout);
         return 1;

@@ -1,77 +1,88 @@
 #!/bin/bash
-# Checks the robot pictures drawsprites wrote: sizes, opaque RGB, margin, that each one
-# points its own way, that the headings are exact rotations of 108, and that @2x is
-# drawn rather than upscaled.
+# Checks the pictures drawsprites wrote: every keypad and robot picture is square at its size,
+# 24-bit RGB with black ink on pure white inside its margin; the keypad's arrows and the robot
+# point their own ways, the mirrored and turned ones exactly; each @2x twin is drawn, not
+# upscaled; the icon has every hicolor size with see-through corners, and a whole SVG.
 #
-#   tools/sprites/check.sh [bitmaps-dir]
+#   tools/sprites/check.sh [resources-dir]
 set -u
-dir=${1:-$(dirname "$0")/../../resources/bitmaps}
+res=${1:-$(dirname "$0")/../../resources}
+dir=$res/bitmaps
 fail=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 bad() { echo "FAIL: $*"; fail=1; }
-
+differing() { compare -metric AE "$1" "$2" null: 2>&1; }
 # Dark pixels (below 50% grey) in a crop of an image.
-dark() { convert "$1" -crop "$2" +repage -colorspace Gray -threshold 50% \
-             -format '%[fx:round(w*h*(1-mean))]' info:; }
+dark() {
+    convert "$1" -crop "$2" +repage -colorspace Gray -threshold 50% \
+        -format '%[fx:round(w*h*(1-mean))]\n' info:
+}
 
-heading=(north east south west)
-for suffix in .png @2x.png; do
-    [ "$suffix" = .png ] && n=35 || n=70
-    h=$((n / 2))        # half, excluding the middle line when n is odd
-    far=$((n - h))
-    for i in 0 1 2 3; do
-        f=$dir/$((108 + i))$suffix
-        read -r w ht < <(identify -format '%w %h\n' "$f")
-        [ "$w x $ht" = "$n x $n" ] || bad "$f is ${w}x$ht, want ${n}x$n"
-        file -b "$f" | grep -q '8-bit/color RGB,' || bad "$f is not 24-bit RGB: $(file -b "$f")"
-
-        # Figure keeps a 2-unit margin (4 px at @2x).
-        m=$((n / 35 * 2))
-        read -r bw bh bx by < <(convert "$f" -trim -format '%w %h %X %Y\n' info: | tr -d '+')
-        if ((bx < m || by < m || bx + bw > n - m || by + bh > n - m)); then
-            bad "$f figure ${bw}x$bh+$bx+$by breaks the $m px margin"
-        fi
-        corner=$(convert "$f" -crop 1x1+0+0 -format '%[fx:minima]' info:)
-        [ "$corner" = 1 ] || bad "$f background is not pure white"
-        darkest=$(convert "$f" -colorspace Gray -format '%[fx:round(255*minima)]' info:)
-        ((darkest <= 10)) || bad "$f darkest pixel is $darkest, want black"
-
-        N=$(dark "$f" "${n}x$h+0+0")
-        S=$(dark "$f" "${n}x$h+0+$far")
-        W=$(dark "$f" "${h}x$n+0+0")
-        E=$(dark "$f" "${h}x$n+$far+0")
-        echo "$(basename "$f"): figure ${bw}x$bh+$bx+$by, darkest $darkest;" \
-             "dark px N=$N E=$E S=$S W=$W (points ${heading[i]})"
-        case $i in
-            0) front=$N back=$S ;;
-            1) front=$E back=$W ;;
-            2) front=$S back=$N ;;
-            3) front=$W back=$E ;;
-        esac
-        # The nose should add at least 15% more ink to the front half than the back.
-        ((front * 100 >= back * 115)) || bad "$f front $front vs back $back: no clear heading"
+for scale in 1 2; do
+    suffix=$([[ $scale == 1 ]] && echo .png || echo @2x.png)
+    # Side and margin at 1x, then the pictures.
+    for group in "100 8 101 102 103 104 105 106 107" "35 2 108 109 110 111"; do
+        read -r side margin pictures <<<"$group"
+        for i in $pictures; do
+            n=$((side * scale)) m=$((margin * scale)) f=$dir/$i$suffix
+            [[ -f $f ]] || { bad "$f is missing"; continue; }
+            read -r w h type < <(identify -format '%w %h %[type]\n' "$f")
+            [[ "$w x $h" == "$n x $n" ]] || bad "$f is ${w}x$h, want ${n}x$n"
+            file -b "$f" | grep -q '8-bit/color RGB,' || bad "$f is not 24-bit RGB: $(file -b "$f")"
+            [[ $type == Grayscale || $type == Bilevel ]] || bad "$f has colour in it ($type)"
+            [[ $(convert "$f" -crop 1x1+0+0 -format '%[fx:minima]' info:) == 1 ]] ||
+                bad "$f background is not pure white"
+            darkest=$(convert "$f" -colorspace Gray -format '%[fx:round(255*minima)]' info:)
+            ((darkest <= 10)) || bad "$f darkest pixel is $darkest, want black"
+            read -r bw bh bx by < <(convert "$f" -trim -format '%w %h %X %Y\n' info: | tr -d '+')
+            ((bx >= m && by >= m && bx + bw <= n - m && by + bh <= n - m)) ||
+                bad "$f figure ${bw}x$bh+$bx+$by breaks the $m px margin"
+        done
     done
 
-    for i in 1 2 3; do
-        convert "$dir/108$suffix" -rotate $((90 * i)) "$tmp/turned.png"
-        ae=$(compare -metric AE "$tmp/turned.png" "$dir/$((108 + i))$suffix" null: 2>&1)
-        echo "$((108 + i))$suffix vs 108$suffix rotated $((90 * i))° clockwise: AE=$ae"
-        [ "$ae" = 0 ] || bad "$((108 + i))$suffix is not 108$suffix turned $((90 * i))°"
+    # Halves, leaving out the middle line when the side is odd. A figure points up when its top
+    # half has at least 15% more ink; an arrow bends left when its top half leans further left
+    # than its bottom half does.
+    for picture in 101 108; do
+        n=$(identify -format %w "$dir/$picture$suffix") && h=$((n / 2))
+        up=$(dark "$dir/$picture$suffix" "${n}x$h+0+0")
+        down=$(dark "$dir/$picture$suffix" "${n}x$h+0+$((n - h))")
+        ((up * 100 >= down * 115)) || bad "$picture$suffix does not point up ($up vs $down)"
+    done
+    f=$dir/103$suffix h=$((50 * scale))
+    read -r tl tr bl br <<<"$(for at in +0+0 +$h+0 +0+$h +$h+$h; do dark "$f" "${h}x$h$at"; done |
+        xargs)"
+    ((tl * br > tr * bl * 115 / 100)) || bad "$f does not bend left"
+    for twin in "102 101 -flip" "104 103 -flop" "109 108 -rotate 90" "110 108 -rotate 180" \
+        "111 108 -rotate 270"; do
+        read -r i from op <<<"$twin"
+        convert "$dir/$from$suffix" $op "$tmp/turned.png"
+        [[ $(differing "$tmp/turned.png" "$dir/$i$suffix") == 0 ]] ||
+            bad "$i$suffix is not $from$suffix $op"
     done
 done
 
-for i in 108 109 110 111; do
-    # Drawn at double size: unlike a pixel doubling of the 1x picture, yet the same
-    # shape once scaled back down.
+# Drawn at double size: unlike a pixel doubling of the 1x picture, yet the same shape once
+# scaled back down.
+for i in 101 102 103 104 105 106 107 108 109 110 111; do
     convert "$dir/$i.png" -filter point -resize 200% "$tmp/up.png"
     convert "$dir/$i@2x.png" -filter box -resize 50% "$tmp/down.png"
-    up=$(compare -metric AE "$tmp/up.png" "$dir/$i@2x.png" null: 2>&1)
+    (($(differing "$tmp/up.png" "$dir/$i@2x.png") > 0)) || bad "$i@2x.png is just $i.png upscaled"
     down=$(compare -metric RMSE "$tmp/down.png" "$dir/$i.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/')
-    echo "$i@2x.png: differs from a pixel-doubled $i.png in $up px; RMSE vs $i.png when halved: $down"
-    ((up > 0)) || bad "$i@2x.png is just $i.png upscaled"
     awk -v d="$down" 'BEGIN { exit !(d < 0.08) }' || bad "$i@2x.png halved differs from $i.png"
 done
 
-((fail == 0)) && echo "all sprite checks passed"
+for n in 16 22 24 32 48 64 128 256; do
+    f=$res/icons/hicolor/${n}x$n/apps/marlo.png
+    [[ -f $f ]] || { bad "$f is missing"; continue; }
+    [[ $(identify -format '%wx%h' "$f") == "${n}x$n" ]] || bad "$f is not ${n}x$n"
+    alpha=$(convert "$f" -alpha extract -format "%[fx:p{0,0}] %[fx:p{$((n / 2)),$((n / 2))}]" info:)
+    [[ $alpha == "0 1" ]] || bad "$f corner and middle are not see-through and opaque ($alpha)"
+done
+svg=$res/icons/hicolor/scalable/apps/marlo.svg
+grep -q '<svg .*viewBox="0 0 256 256"' "$svg" && grep -q '</svg>' "$svg" ||
+    bad "$svg is missing or not a whole 256-unit SVG"
+
+((fail == 0)) && echo "all picture checks passed"
 exit $fail
