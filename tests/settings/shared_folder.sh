@@ -2,8 +2,7 @@
 # Saves on a shared folder. A share that refuses to rename over a file, as some SMB mounts do,
 # made so by fault_shim: the save still replaces the old file whole, and when the new one then
 # cannot take the name the old one is put back; nothing is left beside it either way. Then two
-# savers race on one file, TIMES saves each, while a reader checks that every read is one of
-# the two programs whole.
+# savers race on one file, TIMES saves each (race.sh).
 # Usage: shared_folder.sh path/to/write_whole path/to/libfault_shim.so output-folder TIMES
 set -euo pipefail
 write_whole=$1 shim=$2 out=$3 times=$4
@@ -31,24 +30,4 @@ for case in "$refused|0|$new" "$refused"$'\nrename 5 */square.mlo.?????? 1|1|'"$
 done
 
 printf '%s' "$old" >"$file"
-start=$(date +%s.%N)
-"$write_whole" "$file" "$times" "$old" &
-first=$!
-"$write_whole" "$file" "$times" "$new" &
-second=$!
-olds=0 news=0 others=0
-while kill -0 "$first" 2>/dev/null || kill -0 "$second" 2>/dev/null; do
-    got=
-    IFS= read -r -d '' got <"$file" || true
-    case $got in
-    "$old") olds=$((olds + 1)) ;;
-    "$new") news=$((news + 1)) ;;
-    *) others=$((others + 1)) && echo "read: $(od -c <<<"$got")" >&2 ;;
-    esac
-done
-wait "$first" || fail "the first saver failed"
-wait "$second" || fail "the second saver failed"
-seconds=$(echo "$(date +%s.%N) - $start" | bc)
-echo "2 x $times saves in $seconds s; $((olds + news + others)) reads: $olds of one program," \
-    "$news of the other, $others neither"
-((others == 0 && olds > 0 && news > 0)) || fail "a read was not one of the two programs whole"
+bash "$(dirname "$0")/race.sh" "$write_whole" "$file" "$file" "$file" "$times" "$old" "$new"

@@ -13,7 +13,10 @@ int main(int argc, char* argv[]) {
     const QString path = QString::fromLocal8Bit(argv[1]);
     const int times = std::atoi(argv[2]);
     int failed = 0;
-    for (int i = 0; i < times; ++i) failed += platform::writeWhole(path, argv[3]) ? 0 : 1;
-    if (failed > 0) std::fprintf(stderr, "%d of %d saves failed\n", failed, times);
+    QString why;
+    for (int i = 0; i < times; ++i) failed += platform::writeWhole(path, argv[3], &why) ? 0 : 1;
+    if (failed > 0)
+        std::fprintf(stderr, "%d of %d saves failed, the last: %s\n", failed, times,
+                     qPrintable(why));
     return failed > 0 ? 1 : 0;
 }
