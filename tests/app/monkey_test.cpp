@@ -1,11 +1,9 @@
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <random>
 
 #include "simulation/Module2.h"
-#include "support/fakes.h"
 #include "support/marlo_fixture.h"
 
 using namespace variables;
@@ -16,14 +14,12 @@ namespace {
 // runs, with the event loop scripted so ten thousand events take seconds. After every event the
 // robot is on the floor, facing a real heading; a press during a run has not changed the
 // program; and outside a run `running` is false.
-class MonkeyTest : public MarloTest, public platform::EventDispatch, protected AnsweredDialogs {
+class MonkeyTest : public MarloTest {
   protected:
     static constexpr int budget = 10000;
 
     void SetUp() override {
         MarloTest::SetUp();
-        qputenv("HOME", home.path().toUtf8());
-        startMarlo();
         ButtonsWindow& pad = buttons();
         GraphicsWindow& main = graphics();
         // The command buttons twice over, so programs grow long enough to be stopped; the file,
@@ -46,12 +42,10 @@ class MonkeyTest : public MarloTest, public platform::EventDispatch, protected A
             key(&graphics(), static_cast<Qt::Key>(Qt::Key_A + pick(26)));
         });
         actions.push_back([this] { key(&graphics(), Qt::Key_Backspace); });
-    }
-
-    // Inside a run's wait: the timer ticks, and now and then the pupil does something.
-    void dispatchEvents() override {
-        if (events < budget && pick(4) == 0) act();
-        buttons().Timer1_Timer();
+        // Inside a run's wait: the timer ticks, and now and then the pupil does something.
+        dispatch.everyTick = [this] {
+            if (events < budget && pick(4) == 0) act();
+        };
     }
 
     void act() {
@@ -61,7 +55,9 @@ class MonkeyTest : public MarloTest, public platform::EventDispatch, protected A
         duringRuns += duringRun;
         const QString before = prog;
         actions[pick(static_cast<int>(actions.size()))]();
-        EXPECT_EQ(prog, duringRun ? before : prog) << "event " << events;
+        if (duringRun) {
+            EXPECT_EQ(prog, before) << "event " << events;
+        }
         const int columns = Module2::columncount(), rows = Module2::rowcount();
         ASSERT_TRUE((columns == 0 || (xpos >= 0 && xpos < columns)) &&
                     (rows == 0 || (ypos >= 0 && ypos < rows)) && heading >= 1 && heading <= 4)
@@ -70,23 +66,15 @@ class MonkeyTest : public MarloTest, public platform::EventDispatch, protected A
     }
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(randomHands); }
-    void key(QWidget* window, Qt::Key k) {
+    static void key(QWidget* window, Qt::Key k) {
         QApplication::setActiveWindow(window);
         QTest::keyClick(window, k);
     }
-    QString programFile() const { return home.filePath(QStringLiteral("monkey.mlo")); }
+    QString programFile() const { return home.filePath("monkey.mlo"); }
 
-    QTemporaryDir home;
     std::mt19937 randomHands{20261206};
     std::vector<std::function<void()>> actions;
     int events = 0, duringRuns = 0, depth = 0;
-    FakePrinters printers;
-    RecordingBeeper beeper;
-    SeededRandom random;
-    UsingFake<platform::Printers> usingPrinters{printers};
-    UsingFake<platform::EventDispatch> usingDispatch{*this};
-    UsingFake<platform::Beeper> usingBeeper{beeper};
-    UsingFake<platform::RandomSource> usingRandom{random};
 };
 
 TEST_F(MonkeyTest, TenThousandRandomPressesKeepTheRobotAndProgramSound) {

@@ -2,16 +2,13 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include "app/status.h"
-#include "platform/screen.h"
-#include "support/listing_rows.h"
 #include "support/marlo_fixture.h"
 
 using namespace variables;
 
 namespace {
 
-using StartupTest = StartedMarloTest;
+using StartupTest = MarloTest;
 
 // 7.5 x 39 = 292.5 must go to the even neighbour, 292; rounding away from zero gives 293.
 TEST_F(StartupTest, SetsizesRoundsEachDirectionHalfToEvenAndKeepsCellsSquare) {
@@ -20,7 +17,7 @@ TEST_F(StartupTest, SetsizesRoundsEachDirectionHalfToEvenAndKeepsCellsSquare) {
         std::vector<std::int16_t> sizes;
     } screens[] = {{15, 12, {150, 120, 1530, 1224, 585}}, {7.5, 7.5, {75, 75, 765, 765, 292}}};
     for (const auto& s : screens) {
-        useScreen(1024, 768, s.x, s.y);
+        screen.set(1024, 768, s.x, s.y);
         setsizes();
         EXPECT_EQ((std::vector{gapx, gapy, buttonwidth, buttonheight, cellsize}), s.sizes) << s.x;
     }
@@ -29,8 +26,10 @@ TEST_F(StartupTest, SetsizesRoundsEachDirectionHalfToEvenAndKeepsCellsSquare) {
 
 TEST_F(StartupTest, NameBoxesStartFilledMirrorTypingAndStopItAtTwentyTwoCharacters) {
     GraphicsWindow& main = graphics();
-    EXPECT_EQ(std::tuple(main.progname.text(), main.myname.text(), saved, main.target.isHidden()),
-              std::tuple("my program", "me", yes, true));
+    EXPECT_EQ(main.progname.text(), "my program");
+    EXPECT_EQ(main.myname.text(), "me");
+    EXPECT_EQ(saved, yes);
+    EXPECT_TRUE(main.target.isHidden());
     main.myname.clear();
     EXPECT_EQ(author, "");
     running = yes;
@@ -42,13 +41,13 @@ TEST_F(StartupTest, NameBoxesStartFilledMirrorTypingAndStopItAtTwentyTwoCharacte
 
     // A paste keeps what fits of its start, wherever the cursor is.
     QGuiApplication::clipboard()->setText(QStringLiteral("0123456789").repeated(4));
-    main.myname.setText(QStringLiteral("Sam"));
+    main.myname.setText("Sam");
     main.myname.setCursorPosition(1);
     QTest::keyClick(&main.myname, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(author, QStringLiteral("S0123456789012345678am"));
+    EXPECT_EQ(author, "S0123456789012345678am");
 
     // A longer name from a file is shown whole; typing may shorten it but not lengthen it.
-    const QString longName = QStringLiteral("the very long program name from a file");
+    const QString longName = "the very long program name from a file";
     main.progname.setText(longName);
     EXPECT_EQ(programname, longName);
     main.progname.end(false);
@@ -56,21 +55,6 @@ TEST_F(StartupTest, NameBoxesStartFilledMirrorTypingAndStopItAtTwentyTwoCharacte
     QTest::keyClick(&main.progname, Qt::Key_Backspace);
     EXPECT_EQ(programname, longName.chopped(1));
     EXPECT_EQ(saved, yes);  // renaming alone changes nothing to save
-}
-
-TEST_F(StartupTest, NewprogShowsTheLoadedProgramOnAFreshFloorKeepingTheTarget) {
-    const size_t floorOnly = graphics().surface().commands().size();
-    graphics().surface().line(0, 0, 500, 500);
-    std::tie(xpos, heading, programname, author, prog, saved) =
-        std::tuple(2, 3, QStringLiteral("zigzag"), QStringLiteral("Ali"), QStringLiteral("FL"), no);
-    showStatus("finished");
-    graphics().target.show();
-    graphics().newprog();
-    EXPECT_EQ(std::tuple(graphics().progname.text(), graphics().myname.text(), saved, xpos, heading,
-                         currentStatus(), graphics().target.isHidden()),
-              std::tuple("zigzag", "Ali", yes, 8, 1, "", false));
-    EXPECT_EQ(graphics().surface().commands().size(), floorOnly);
-    EXPECT_EQ(listedWords(), (std::vector<QString>{"forwards", "left"}));
 }
 
 }  // namespace

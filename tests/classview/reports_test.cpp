@@ -12,11 +12,6 @@ using namespace variables;
 
 namespace {
 
-class FixedCalendar final : public platform::Calendar {
-  public:
-    QDate today() override { return QDate(2026, 12, 5); }
-};
-
 // One line a command, in twips, with pens, fonts and page breaks.
 QStringList listed(const platform::Surface& surface) {
     QStringList lines;
@@ -57,31 +52,26 @@ TEST_F(ClassReports, WithoutWindowsTheFloorIsThePupilsOnTheSameScreen) {
     for (int step = 0; step < 80; ++step) screens.push_back({1000 + step, 700 + step, 15, 15});
     for (const Screen& s : screens) {
         SCOPED_TRACE(testing::Message() << s.width << "x" << s.height << " at " << s.twipsX);
-        useScreen(s.width, s.height, s.twipsX, s.twipsY);
-        setsizes();
-        const std::pair alone(Module2::columncount(), Module2::rowcount());
-        startMarlo(s.width, s.height, s.twipsX, s.twipsY);
-        EXPECT_EQ(alone, std::pair(Module2::columncount(), Module2::rowcount()));
         unloadWindows();
         resetAll();
+        screen.set(s.width, s.height, s.twipsX, s.twipsY);
+        setsizes();
+        const std::pair alone(Module2::columncount(), Module2::rowcount());
+        start(s.width, s.height, s.twipsX, s.twipsY);
+        EXPECT_EQ(alone, std::pair(Module2::columncount(), Module2::rowcount()));
     }
 }
 
 // Word for word and line for line, with the crash word in the print button's size.
 TEST_F(ClassReports, AProgramIsDrawnAsThePrintButtonPrintsIt) {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    FakePrinters printers;
-    const UsingFake<platform::Printers> fakePrinters(printers);
-    FixedCalendar calendar;
-    const UsingFake<platform::Calendar> fakeCalendar(calendar);
     const files::ProgramFields program{"", "up and away", "Sam", "FFRFLP" + QString(20, 'F')};
-    useScreen(1024, 768, 15, 15);
+    unloadWindows();
+    resetAll();
     setsizes();
     const auto job = printers.openPdf(home.path(), [](int) { return QString("page.pdf"); });
     const QStringList drawn = listed(classview::drawReports({program}, job->device()));
     EXPECT_FALSE(platform::SingleInstance<GraphicsWindow>::exists());
-    startMarlo();
+    start();
     prog = program.prog, programname = program.programname, author = program.author;
     graphics().PrintButton_Click();
     EXPECT_EQ(drawn, listed(PrinterSupport::printer()));
@@ -90,8 +80,6 @@ TEST_F(ClassReports, AProgramIsDrawnAsThePrintButtonPrintsIt) {
 // Pens keep their width on paper, so they are thin on a small page; a long listing goes on
 // to a second page, which has no floor.
 TEST_F(ClassReports, PreviewShowsOnePageAtATimeWithThePapersThinPens) {
-    useScreen(1024, 768, 15, 15);
-    setsizes();
     const classview::PdfPage page;
     classview::PagePreview preview;
     preview.resize(300, 420);

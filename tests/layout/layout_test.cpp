@@ -14,12 +14,13 @@ std::vector<Rect> rectsOf(std::initializer_list<const platform::TwipsGeometry*> 
     return rects;
 }
 
-class LayoutTest : public MarloTest {};
+using LayoutTest = MarloTest;
 
 // Every window and control on the common 1024 x 768 screen at 15 twips per pixel, the robot
-// at home included.
+// at home included. Another monitor lies at the desktop's origin: pixels follow the twips on
+// the primary screen, controls one pixel in, inside the border.
 TEST_F(LayoutTest, WindowsAndControlsOnA1024By768Screen) {
-    startMarlo();
+    start(1024, 768, 15, 15, {1280, 0});
     const ButtonsWindow& k = buttons();
     const ProgramWindow& p = program();
     const GraphicsWindow& m = graphics();
@@ -49,14 +50,19 @@ TEST_F(LayoutTest, WindowsAndControlsOnA1024By768Screen) {
         {5325, 4297.5, 4710, 2925}, {0, 2070, 4710, 855}, {0, 1215, 4710, 855}, {0, 0, 4710, 1215}};
     EXPECT_EQ(rectsOf({&q.twips, &q.anyway.twips, &q.cancel.twips, &q.message.twips}), question);
     EXPECT_TRUE(k.isVisible() && p.isVisible() && m.isVisible());
+    EXPECT_EQ(m.geometry(), QRect(1280, 0, 658, 768));
+    EXPECT_EQ(p.geometry(), QRect(1938, 0, 366, 372));
+    EXPECT_EQ(k.geometry(), QRect(1938, 372, 366, 396));
+    EXPECT_LE((q.geometry().center() - QPoint(1280 + 512, 384)).manhattanLength(), 2);
+    EXPECT_EQ(m.progname.mapTo(&m, QPoint(0, 0)), QPoint(11, 48));
     EXPECT_EQ(m.windowIcon().availableSizes(),
               (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
 // Keypad bottom right at its pixel size, listing above it, main window filling the rest, the
 // bottom row 1115 twips above the screen's bottom, and the robot and the target marker 35
-// pixels square. Unequal twips per pixel catch lefts and
-// widths taken from vertical sizes, or tops and heights from horizontal ones.
+// pixels square. Unequal twips per pixel, on the last screen, catch lefts and widths taken
+// from vertical sizes, or tops and heights from horizontal ones.
 TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
     const struct {
         int width, height;
@@ -65,7 +71,7 @@ TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
         {1920, 1080, 15, 15}, {1920, 1080, 12, 12}, {1366, 768, 12, 12}, {1024, 768, 15, 12}};
     for (const auto& s : screens) {
         SCOPED_TRACE(testing::Message() << s.width << "x" << s.height << " " << s.x << "," << s.y);
-        startMarlo(s.width, s.height, s.x, s.y);
+        start(s.width, s.height, s.x, s.y);
         const double w = s.width * s.x, h = s.height * s.y;
         const double keypadLeft = w - 366 * s.x, keypadTop = h - 396 * s.y;
         const std::vector<Rect> tiles = {{keypadLeft, keypadTop, w - keypadLeft, h - keypadTop},
@@ -73,39 +79,16 @@ TEST_F(LayoutTest, ThreeWindowsTileOtherScreens) {
                                          {0, 0, keypadLeft, h}};
         EXPECT_EQ(rectsOf({&buttons().twips, &program().twips, &graphics().twips}), tiles);
         EXPECT_EQ(graphics().load.twips.top(), h - 1115);
-        EXPECT_EQ(std::pair(graphics().P2.size(), graphics().target.size()),
-                  std::pair(QSize(35, 35), QSize(35, 35)));
-        unloadWindows();
-        variables::resetAll();
+        EXPECT_EQ(graphics().P2.size(), QSize(35, 35));
+        EXPECT_EQ(graphics().target.size(), QSize(35, 35));
     }
-    startMarlo(1024, 768, 15, 12);
     const std::vector<Rect> rightTurnAndPanel = {{3510, 1464, 1530, 1224}, {150, 120, 5190, 4152}};
     EXPECT_EQ(rectsOf({&buttons().RightTurn.twips, &buttons().Picture1.twips}), rightTurnAndPanel);
-}
-
-// Pixels follow the twips on the primary screen, also when another monitor lies at the
-// desktop's origin; the exit question is centred on it too.
-TEST_F(LayoutTest, WindowsArePlacedInPixelsOnThePrimaryScreen) {
-    for (const QPoint origin : {QPoint(0, 0), QPoint(1280, 0), QPoint(0, 1024)}) {
-        SCOPED_TRACE(testing::Message() << origin.x() << "," << origin.y());
-        useScreen(1024, 768, 15, 15, origin.x(), origin.y());
-        graphics();
-        EXPECT_EQ(graphics().geometry(), QRect(0, 0, 658, 768).translated(origin));
-        EXPECT_EQ(program().geometry(), QRect(658, 0, 366, 372).translated(origin));
-        EXPECT_EQ(buttons().geometry(), QRect(658, 372, 366, 396).translated(origin));
-        const QPoint screenCentre = QRect(origin, QSize(1024, 768)).center();
-        EXPECT_LE((QueryExit().geometry().center() - screenCentre).manhattanLength(), 2);
-        // Controls sit one pixel in, inside the border.
-        EXPECT_EQ(graphics().progname.mapTo(&graphics(), QPoint(0, 0)), QPoint(11, 48));
-        unloadWindows();
-        variables::resetAll();
-    }
 }
 
 // The keypad's ring goes to the button clicked. Elsewhere the ring marks only focus that Tab
 // brought: the main window's activation hands "load" the focus, unmarked.
 TEST_F(LayoutTest, RingMarksTheClickedKeypadButtonAndWhereTabWent) {
-    startMarlo();
     ButtonsWindow& pad = buttons();
     QApplication::setActiveWindow(&pad);
     for (QPushButton* pressed : {&pad.pause, &pad.clear}) {

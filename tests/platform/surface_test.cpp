@@ -5,7 +5,7 @@
 
 #include "platform/screen.h"
 #include "platform/widgets.h"
-#include "support/marlo_fixture.h"
+#include "support/fakes.h"
 
 using namespace platform;
 
@@ -21,7 +21,8 @@ int darkPixels(const QImage& image, const QRect& area) {
 // At 15 x 12 twips per pixel a 5-pixel pen must still be 5 pixels across both ways; a thin
 // dotted line alternates pixels.
 TEST(Surface, PensAreDevicePixelsWideInBothDirections) {
-    useScreen(1024, 768, 15, 12);
+    FixedScreen screen;
+    screen.set(1024, 768, 15, 12);
     const auto dark = [](double width, PenStyle style, QLineF line, QRect across) {
         SurfaceWidget floor(nullptr, Scale::Twips, Qt::white, false);
         floor.resize(60, 60);
@@ -37,7 +38,7 @@ TEST(Surface, PensAreDevicePixelsWideInBothDirections) {
 
 // Covering a window must not lose what was drawn: every paint comes from the kept list.
 TEST(Surface, TextStaysOnTheLineOrEndsItAndIsRepaintedFromWhatWasKept) {
-    useScreen(1024, 768, 15, 15);
+    const FixedScreen screen;  // 15 twips per pixel
     SurfaceWidget box(nullptr, Scale::Twips, Qt::white, true);
     box.resize(200, 100);
     Surface& surface = box.surface();

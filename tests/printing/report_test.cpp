@@ -19,15 +19,14 @@ using platform::Text;
 
 namespace {
 
-class FixedCalendar final : public platform::Calendar {
-  public:
-    QDate today() override { return QDate(2026, 12, 5); }
-};
-
 // Where a cell of a 20 x 12 floor stands on the fake printers' 12240-twip page.
 QPointF at(double column, double row) {
     constexpr double cell = 12240.0 / 44;
     return {(column + 2) * cell, (row + 1) * cell + 1000};
+}
+
+bool near(QPointF a, QPointF b) {
+    return QLineF(a, b).length() < 0.01;
 }
 
 template <class Kind>
@@ -38,15 +37,11 @@ std::vector<Kind> printed() {
     return found;
 }
 
-// MARLO started with its home in a fresh folder on a 20 x 12 floor, with no printer unless a
-// test chooses one, on a fixed date.
+// On a 20 x 12 floor, with no printer unless a test chooses one.
 class PrintTest : public MarloTest {
   protected:
     void SetUp() override {
         MarloTest::SetUp();
-        qputenv("HOME", home.path().toLocal8Bit());
-        printers.paperFolder = home.path();
-        startMarlo();
         GraphicsWindow& main = graphics();
         main.twips.setWidth(20.6 * cellsize);
         main.load.twips.setTop(main.progname.twips.top() + main.progname.twips.height() +
@@ -54,19 +49,14 @@ class PrintTest : public MarloTest {
     }
 
     // A target at column -1 is hidden.
-    static void print(const QString& program, std::int16_t column = 3, std::int16_t row = 3) {
+    static void print(const QString& program, int column = 3, int row = 3) {
         prog = program;
-        targetx = column, targety = row;
+        targetx = static_cast<std::int16_t>(column), targety = static_cast<std::int16_t>(row);
         graphics().target.setVisible(column >= 0);
         graphics().PrintButton_Click();
     }
 
-    QTemporaryDir home;
-    const QString pdf = home.filePath(QStringLiteral("brindle/marlo/programs/me/my program.pdf"));
-    FakePrinters printers;
-    UsingFake<platform::Printers> fakePrinters{printers};
-    FixedCalendar calendar;
-    UsingFake<platform::Calendar> fakeCalendar{calendar};
+    const QString pdf = home.filePath("brindle/marlo/programs/me/my program.pdf");
 };
 
 // Each step is drawn before its boundary check, so a step off the floor ends on the boundary
@@ -91,26 +81,26 @@ TEST_F(PrintTest, PathTargetHeaderAndListingOnALetterPageWithATwentyByTwelveFloo
         // The path, then the four sides of the boundary.
         const auto lines = printed<platform::Line>();
         ASSERT_EQ(lines.size(), c.steps + 4);
-        const QPointF end = c.steps > 0 ? lines[c.steps - 1].from : QPointF();
-        EXPECT_LT(QLineF(end, c.steps > 0 ? at(c.end.x(), c.end.y()) : end).length(), 0.01);
+        if (c.steps > 0) {
+            EXPECT_PRED2(near, lines[c.steps - 1].from, at(c.end.x(), c.end.y()));
+        }
         // The word below the floor comes first, then the header, one empty line, and a word
         // and the line's end for each letter.
         const auto texts = printed<Text>();
         ASSERT_EQ(texts.size(), 5 + (c.word ? 1 : 0) + 2 * c.prog.size());
         EXPECT_EQ(texts[0].text, c.word ? c.word : "my program");
-        const QPointF first = c.word ? QPointF(2938.18, 5016.36) : QPointF(3060, 200);
-        EXPECT_LT(QLineF(texts[0].at, first).length(), 0.01);
+        EXPECT_PRED2(near, texts[0].at, c.word ? QPointF(2938.18, 5016.36) : QPointF(3060, 200));
         const auto boxes = printed<platform::Box>();
         ASSERT_EQ(boxes.size(), c.column >= 0 ? 1u : 0u);
         if (boxes.empty()) continue;
-        EXPECT_LT(QLineF(boxes[0].corner, at(c.column - 0.5, c.row - 0.5)).length(), 0.01);
-        EXPECT_LT(QLineF(boxes[0].opposite, at(c.column + 0.5, c.row + 0.5)).length(), 0.01);
+        EXPECT_PRED2(near, boxes[0].corner, at(c.column - 0.5, c.row - 0.5));
+        EXPECT_PRED2(near, boxes[0].opposite, at(c.column + 0.5, c.row + 0.5));
         EXPECT_FALSE(boxes[0].filled);
     }
     // "F" from home: one cell of 278.18 north, then the boundary.
     const auto lines = printed<platform::Line>();
-    EXPECT_LT(QLineF(lines[0].to, {3338.18, 2947.27}).length(), 0.01);
-    EXPECT_LT(QLineF(lines[0].from, {3338.18, 2947.27 - 278.18}).length(), 0.01);
+    EXPECT_PRED2(near, lines[0].to, QPointF(3338.18, 2947.27));
+    EXPECT_PRED2(near, lines[0].from, QPointF(3338.18, 2947.27 - 278.18));
     const QLineF boundary[] = {{278, 1000, 6120, 1000},
                                {278, 4616, 6120, 4616},
                                {278, 1000, 278, 4616},
@@ -120,10 +110,13 @@ TEST_F(PrintTest, PathTargetHeaderAndListingOnALetterPageWithATwentyByTwelveFloo
     // The header from a quarter across: 18-point names, 14-point pieces 4 points lower.
     const auto texts = printed<Text>();
     const char* header[] = {"my program", "  written by ", "me", " on 05/12/2026"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(std::tuple(texts[i + 1].text, texts[i + 1].font.points, texts[i + 1].at.y()),
-                  std::tuple(QString(header[i]), i % 2 ? 14 : 18, i % 2 ? 280 : 200));
-    EXPECT_EQ(std::pair(texts[6].text, texts[6].at.x()), std::pair(QString("forwards"), 7344.0));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(texts[i + 1].text, header[i]);
+        EXPECT_EQ(texts[i + 1].font.points, i % 2 ? 14 : 18) << header[i];
+        EXPECT_EQ(texts[i + 1].at.y(), i % 2 ? 280 : 200) << header[i];
+    }
+    EXPECT_EQ(texts[6].text, "forwards");
+    EXPECT_EQ(texts[6].at.x(), 7344);
 }
 
 // The replay used to leave the robot variables where the paper robot ended, while the robot
@@ -140,8 +133,8 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
     // During a run it only stops it.
     running = yes;
     print(QStringLiteral("FF"));
-    EXPECT_EQ(std::tuple(running, currentStatus(), printers.opened.size()),
-              std::tuple(no, QString("stopped!"), 0u));
+    expectSeen({.status = "stopped!", .running = false});
+    EXPECT_FALSE(QFile::exists(pdf));
     xpos = 3, ypos = 4, heading = 2, oldx = 2, oldy = 4;
     Module2::drawrobot();
     const QRect robot = graphics().P2.geometry();
@@ -152,9 +145,8 @@ TEST_F(PrintTest, AfterPrintingTheRobotAndListingAreAsBeforeAndTheStatusSaysWhat
         program().ProgramText.surface().cls();
         showStatus(QStringLiteral("missed!"));
         print(QStringLiteral("RFFFFFFFFFFFFFFFFFFFF"));  // crashes on paper
-        EXPECT_EQ(currentStatus(), c.status);
-        EXPECT_EQ(std::tuple(xpos, ypos, heading, oldx, oldy, crashed),
-                  std::tuple(3, 4, 2, 2, 4, no));
+        expectSeen({.status = c.status, .column = 3, .row = 4, .heading = 2, .crashed = false});
+        EXPECT_EQ(QPoint(oldx, oldy), QPoint(2, 4));
         EXPECT_EQ(graphics().P2.geometry(), robot);
         EXPECT_FALSE(program().ProgramText.surface().commands().empty()) << "listing not redrawn";
     }

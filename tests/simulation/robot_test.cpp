@@ -3,38 +3,28 @@
 
 #include "app/status.h"
 #include "platform/resources.h"
-#include "platform/screen.h"
 #include "simulation/Module2.h"
-#include "support/fakes.h"
 #include "support/listing_rows.h"
 #include "support/marlo_fixture.h"
-#include "support/scripted_dispatch.h"
 
 using namespace variables;
 using namespace Module2;
 
 namespace {
 
-// What a pupil can see of the robot: column, row, heading, crashed, running, status, beeps.
-using Seen = std::tuple<int, int, int, bool, bool, QString, int>;
-
-class RobotTest : public StartedMarloTest {
+class RobotTest : public MarloTest {
   protected:
     // Mid-run on a square, with no crash, status or beep yet.
     void put(int column, int row, int towards) {
-        std::tie(xpos, ypos, heading, crashed, running) = std::tuple(column, row, towards, no, yes);
+        xpos = column, ypos = row, heading = towards, crashed = no, running = yes;
         showStatus("");
         beeper.beeps = 0;
     }
-    void obey(const QString& letter) {
+    static void obey(const QString& letter) {
         docommand(letter);
         checkcrash();
     }
-    Seen seen() const {
-        return Seen(xpos, ypos, heading, crashed == yes, running == yes, currentStatus(),
-                    beeper.beeps);
-    }
-    void run(const QString& program) {
+    static void run(const QString& program) {
         prog = program;
         buttons().go.click();
     }
@@ -54,22 +44,18 @@ class RobotTest : public StartedMarloTest {
         EXPECT_EQ(QPointF(at.left(), at.top()) + QPointF(262.5, 262.5),
                   QPointF(centrex(xpos), centrey(ypos)));
     }
-
-    ScriptedDispatch dispatch;
-    UsingFake<platform::EventDispatch> fakeDispatch{dispatch};
-    RecordingBeeper beeper;
-    UsingFake<platform::Beeper> fakeBeeper{beeper};
 };
 
 // Columns are whole cells less half a cell; with an even count home is right of the middle.
 // Unequal twips per pixel catch an x and y mix-up in the sprite's offsets from its square's
 // centre; the robot's place at 15 x 15 is in the layout tests.
 TEST_F(RobotTest, ColumnsFollowTheWindowAndTheSpriteTheScreen) {
-    for (const auto& [cells, columns, home] : {std::tuple{10.4, 9, 4}, {10.6, 10, 5}}) {
+    for (const auto& [cells, columns, homeColumn] : {std::tuple{10.4, 9, 4}, {10.6, 10, 5}}) {
         graphics().twips.setWidth(cells * cellsize);
-        EXPECT_EQ(std::pair(columncount(), homecolumn()), std::pair(columns, home));
+        EXPECT_EQ(columncount(), columns);
+        EXPECT_EQ(homecolumn(), homeColumn);
     }
-    useScreen(1024, 768, 15, 12);
+    screen.set(1024, 768, 15, 12);
     drawrobot();
     EXPECT_EQ(QPointF(graphics().P2.twips.left(), graphics().P2.twips.top()),
               QPointF(4860, 5792.5 - 17.5 * 12));
@@ -89,9 +75,15 @@ TEST_F(RobotTest, EachHeadingReachesTheEdgeAndCrashesOffItForwardsAndBackwards) 
         SCOPED_TRACE(testing::Message() << s.letter << " heading " << s.heading);
         put(8, 7, s.heading);
         for (int i = std::abs(s.column - 8) + std::abs(s.row - 7); i > 0; --i) obey(s.letter);
-        EXPECT_EQ(seen(), (Seen{s.column, s.row, s.heading, false, true, "", 0}));
+        expectSeen({.column = s.column, .row = s.row, .heading = s.heading, .crashed = false});
         obey(s.letter);
-        EXPECT_EQ(seen(), (Seen{s.column, s.row, s.heading, true, false, "crashed!", 1}));
+        expectSeen({.status = "crashed!",
+                    .column = s.column,
+                    .row = s.row,
+                    .heading = s.heading,
+                    .crashed = true,
+                    .running = false,
+                    .beeps = 1});
     }
 }
 
@@ -107,7 +99,7 @@ TEST_F(RobotTest, TurnsWrapAndOtherLettersChangeNothing) {
         SCOPED_TRACE(c.letter);
         put(0, 0, c.from);
         obey(c.letter);
-        EXPECT_EQ(seen(), (Seen{0, 0, c.to, false, true, "", 0}));
+        expectSeen({.column = 0, .row = 0, .heading = c.to, .crashed = false});
     }
 }
 
@@ -120,22 +112,23 @@ TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
         const char* program;
         QPoint target;
         QPushButton* press;  // during the last wait
-        int waits;
-        Seen end;
-    } runs[] = {{"FFF", none, nullptr, 4, {8, 4, 1, false, false, "finished", 1}},
-                {"FRFFRB", none, nullptr, 7, {10, 5, 3, false, false, "finished", 1}},
-                {"", none, nullptr, 1, {8, 7, 1, false, false, "finished", 1}},
-                {"FF", {8, 5}, nullptr, 3, {8, 5, 1, false, false, "well done!", 1}},
-                {"FF", {9, 5}, nullptr, 3, {8, 5, 1, false, false, "missed!", 0}},
-                {"FFF", none, &buttons().forwards, 2, {8, 6, 1, false, false, "stopped!", 0}},
-                {"FFF", none, &buttons().pause, 4, {8, 4, 1, false, false, "finished", 1}}};
+        int waits, column, row, heading;
+        const char* verdict;
+        int beeps;
+    } runs[] = {{"FFF", none, nullptr, 4, 8, 4, 1, "finished", 1},
+                {"FRFFRB", none, nullptr, 7, 10, 5, 3, "finished", 1},
+                {"", none, nullptr, 1, 8, 7, 1, "finished", 1},
+                {"FF", {8, 5}, nullptr, 3, 8, 5, 1, "well done!", 1},
+                {"FF", {9, 5}, nullptr, 3, 8, 5, 1, "missed!", 0},
+                {"FFF", none, &buttons().forwards, 2, 8, 6, 1, "stopped!", 0},
+                {"FFF", none, &buttons().pause, 4, 8, 4, 1, "finished", 1}};
     for (const auto& r : runs) {
-        SCOPED_TRACE(testing::Message() << r.program << " " << std::get<5>(r.end).toStdString());
-        std::tie(targetx, targety) = std::pair(r.target.x(), r.target.y());
+        SCOPED_TRACE(testing::Message() << r.program << " " << r.verdict);
+        targetx = r.target.x(), targety = r.target.y();
         graphics().target.setVisible(r.target != none);
         saved = yes;
         for (int time = 0; time < 2; ++time) {
-            dispatch = ScriptedDispatch{};
+            dispatch.restart();
             beeper.beeps = 0;
             QString inLastWait;
             dispatch.atTick(ScriptedDispatch::waitBefore(r.waits) + 3, [&] {
@@ -143,14 +136,21 @@ TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
                 inLastWait = currentStatus();
             });
             run(r.program);
-            EXPECT_EQ(seen(), r.end);
+            expectSeen({.prog = r.program,
+                        .saved = true,
+                        .status = r.verdict,
+                        .column = r.column,
+                        .row = r.row,
+                        .heading = r.heading,
+                        .crashed = false,
+                        .running = false,
+                        .beeps = r.beeps});
             EXPECT_EQ(inLastWait, r.press != nullptr ? "stopped!" : "running");
-            EXPECT_EQ(std::pair(dispatch.ticks, trail().size()),
-                      std::pair(8 * r.waits, static_cast<size_t>(r.waits - 1)));
+            EXPECT_EQ(dispatch.ticks, 8 * r.waits);
+            EXPECT_EQ(trail().size(), r.waits - 1u);
             EXPECT_TRUE(std::ranges::none_of(listingRows(), &ListingRow::wordEmphasised));
             expectSprite();
-            EXPECT_EQ(std::tuple(graphics().target.isHidden(), prog, saved),
-                      std::tuple(r.target == none, QString(r.program), yes));
+            EXPECT_EQ(graphics().target.isHidden(), r.target == none);
         }
     }
 }
@@ -159,7 +159,6 @@ TEST_F(RobotTest, RunsEndOnTheirSquareWithTheirVerdict) {
 // of the one that started the run is part of it. A third press, or a second one later, stops.
 TEST_F(RobotTest, GoPressedAgainWithinTheDoubleClickIntervalLetsTheRunGoOn) {
     QStyleHints* desktop = QGuiApplication::styleHints();
-    const int interval = desktop->mouseDoubleClickInterval();
     const struct {
         int interval, presses;
         const char* end;
@@ -167,14 +166,13 @@ TEST_F(RobotTest, GoPressedAgainWithinTheDoubleClickIntervalLetsTheRunGoOn) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.presses << " within " << c.interval << " ms");
         desktop->setMouseDoubleClickInterval(c.interval);
-        dispatch = ScriptedDispatch{};
+        dispatch.restart();
         dispatch.atTick(3, [&] {
             for (int i = 0; i < c.presses; ++i) buttons().go.click();
         });
         run("FF");
         EXPECT_EQ(currentStatus(), c.end);
     }
-    desktop->setMouseDoubleClickInterval(interval);
 }
 
 TEST_F(RobotTest, ThreeForwardsDrawUpwardsEmphasisingEachStep) {
@@ -182,29 +180,38 @@ TEST_F(RobotTest, ThreeForwardsDrawUpwardsEmphasisingEachStep) {
     dispatch.atTick(ScriptedDispatch::waitBefore(3) + 1, [&] { inThirdWait = listingRows(); });
     run("FFF");
     ASSERT_EQ(inThirdWait.size(), 3u);
-    EXPECT_TRUE(!inThirdWait[0].wordEmphasised && inThirdWait[1].wordEmphasised &&
-                !inThirdWait[2].wordEmphasised);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(inThirdWait[i].wordEmphasised, i == 1) << i;
     const std::vector<platform::Line> segments = trail();
     ASSERT_EQ(segments.size(), 3u);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(std::tuple(segments[i].from, segments[i].to, segments[i].pen.widthPixels),
-                  std::tuple(QPointF(centrex(8), centrey(6 - i)),
-                             QPointF(centrex(8), centrey(7 - i)), 5));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(segments[i].from, QPointF(centrex(8), centrey(6 - i))) << i;
+        EXPECT_EQ(segments[i].to, QPointF(centrex(8), centrey(7 - i))) << i;
+        EXPECT_EQ(segments[i].pen.widthPixels, 5) << i;
+    }
 }
 
-// Two columns: home is the last one, so right then forwards leaves the floor at step 2. Only
-// resetting the floor wipes the trail and the status and sends the robot home.
+// Two columns: home is the last one, so right then forwards leaves the floor at step 2. The
+// step's word is said before the crash cuts it short. Only resetting the floor wipes the
+// trail and the status and sends the robot home.
 TEST_F(RobotTest, CrashEndsTheRunAtOnceWithoutAVerdict) {
     graphics().twips.setWidth(3 * cellsize);
     ASSERT_EQ(columncount(), 2);
+    platform::setSpokenMode(true);
     run("RFFF");
-    EXPECT_EQ(seen(), (Seen{1, 7, 2, true, false, "crashed!", 1}));
+    EXPECT_EQ(speech.said, (std::vector<QString>{"running", "right", "forwards", "crashed!"}));
+    expectSeen({.status = "crashed!",
+                .column = 1,
+                .row = 7,
+                .heading = 2,
+                .crashed = true,
+                .running = false,
+                .beeps = 1});
     EXPECT_EQ(dispatch.ticks, 2 * 8);  // steps 3 and 4 pass without waiting
     EXPECT_EQ(trail().size(), 2u);
     xpos = 0;
     resetfloor();
     EXPECT_TRUE(trail().empty());
-    EXPECT_EQ(seen(), (Seen{1, 7, 1, false, false, "", 1}));
+    expectSeen({.status = "", .column = 1, .row = 7, .heading = 1, .crashed = false});
     expectSprite();
 }
 

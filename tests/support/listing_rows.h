@@ -15,23 +15,22 @@ struct ListingRow {
 
 // Reads the listing back from ProgramText's display list, one entry per ended line.
 inline std::vector<ListingRow> listingRows() {
-    std::vector<ListingRow> rows;
-    ListingRow row;
+    std::vector<ListingRow> rows(1);
     for (const platform::Command& command : program().ProgramText.surface().commands()) {
         const auto* text = std::get_if<platform::Text>(&command);
         if (text == nullptr) continue;
-        const bool emphasised = text->font.bold && text->font.underline;
+        ListingRow& row = rows.back();
         if (text->text == QLatin1String(" ")) {
             ++row.spaces;
             row.spacesPlain = row.spacesPlain && !text->font.bold && !text->font.underline;
         } else if (!text->text.isEmpty()) {
             row.word += text->text;
-            row.wordEmphasised = emphasised;
+            row.wordEmphasised = text->font.bold && text->font.underline;
         } else {
-            rows.push_back(row);
-            row = ListingRow{};
+            rows.emplace_back();
         }
     }
+    rows.pop_back();
     return rows;
 }
 
