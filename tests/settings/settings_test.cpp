@@ -88,8 +88,11 @@ TEST(SettingsTest, TheShippedExampleSetsNothingAndEveryKeyInItIsKnownAndGood) {
     const QString example = MARLO_SOURCE_DIR "/packaging/marlo.conf";
     const settings::Read asShipped = settings::read({example}, "ann", "/home/ann");
     EXPECT_EQ(asShipped.settings, Settings{});
+    // Nothing at all, not even a key ignored on every start.
+    EXPECT_TRUE(asShipped.origins.empty() && asShipped.problems.isEmpty())
+        << asShipped.problems.join('\n').toStdString();
     const QTemporaryDir dir;
-    const QRegularExpression commentedKey("^# ([a-z-]+=)", QRegularExpression::MultilineOption);
+    const QRegularExpression commentedKey("^; ([a-z-]+=)", QRegularExpression::MultilineOption);
     const QString uncommented =
         written(dir.filePath("marlo.conf"),
                 QString(contents(example)).replace(commentedKey, "\\1").toUtf8());
