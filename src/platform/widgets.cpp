@@ -114,7 +114,9 @@ FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
                        const FontChoice& fontChoice)
     : QPushButton(parent) {
     setFont(platform::font(fontChoice));
-    setFocusPolicy(Qt::TabFocus);
+    // A click takes the keyboard from a name box, so the arrow keys drive the robot again;
+    // the ring still shows only after Tab.
+    setFocusPolicy(Qt::StrongFocus);
     const QString face =
         background ? QStringLiteral("background-color: %1; color: black;").arg(rgb(*background))
                    : QStringLiteral("background-color: palette(button);");

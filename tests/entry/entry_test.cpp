@@ -57,6 +57,12 @@ TEST_F(EntryTest, EachKeyPressesItsButtonFromEveryMarloWindow) {
     expectSeen({.prog = ""});
     EXPECT_EQ(dispatch.ticks, 8);
     EXPECT_EQ(programname.right(1).toLower(), "p");
+    // A click on a button after typing a name takes the keyboard back from the name box.
+    QueryExit().hide();
+    press(&graphics().progname, Qt::Key_A);
+    QTest::mouseClick(&graphics().aim, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    expectSeen({.prog = "F"});
 }
 
 // A refused press still counts as a change; a longer program from a file is never lengthened.
