@@ -89,3 +89,15 @@ answer "Save As" y typed
 for _ in $(seq 25); do printf '%s' "$new" | cmp -s - "$file" && break || sleep 0.2; done
 printf '%s' "$new" | cmp - "$file" || fail "saved once the share was back: $(od -c "$file")"
 echo "share back: the program in MARLO saved"
+
+# The same school floor on a larger screen, in an X server of its own.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1920x1080x24 -dpi 96" bash -c '
+    HOME=$1 "$2" >/dev/null 2>&1 &
+    for _ in $(seq 100); do
+        (($(xdotool search --onlyvisible --pid $! 2>/dev/null | wc -l) >= 3)) && break
+        sleep 0.1
+    done
+    sleep 0.5
+    import -window root "$3"
+    kill $!' _ "$out/home" "$marlo" "$out/floor-1920x1080.png"
+[[ -f $out/floor-1920x1080.png ]] || fail "no screenshot at 1920 x 1080"
