@@ -90,14 +90,28 @@ for _ in $(seq 25); do printf '%s' "$new" | cmp -s - "$file" && break || sleep 0
 printf '%s' "$new" | cmp - "$file" || fail "saved once the share was back: $(od -c "$file")"
 echo "share back: the program in MARLO saved"
 
-# The same school floor on a larger screen, in an X server of its own.
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1920x1080x24 -dpi 96" bash -c '
-    HOME=$1 "$2" >/dev/null 2>&1 &
-    for _ in $(seq 100); do
-        (($(xdotool search --onlyvisible --pid $! 2>/dev/null | wc -l) >= 3)) && break
-        sleep 0.1
-    done
-    sleep 0.5
-    import -window root "$3"
-    kill $!' _ "$out/home" "$marlo" "$out/floor-1920x1080.png"
-[[ -f $out/floor-1920x1080.png ]] || fail "no screenshot at 1920 x 1080"
+# The same school floor on a larger screen, in an X server of its own, which may refuse a
+# client now and then as the one above does.
+for _ in 1 2 3 4 5; do
+    xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1920x1080x24 -dpi 96" bash -c '
+        HOME=$1 "$2" >"$3.log" 2>&1 &
+        for _ in $(seq 100); do
+            (($(xdotool search --onlyvisible --pid $! 2>/dev/null | wc -l) >= 3)) && break
+            sleep 0.1
+        done
+        sleep 0.5
+        kill -0 $! && import -window root "$3" && kill $!' _ "$out/home" "$marlo" \
+        "$out/floor-1920x1080.png" && break
+done
+[[ -f $out/floor-1920x1080.png ]] || fail "no screenshot at 1920 x 1080: $(cat "$out/floor-1920x1080.png.log")"
+
+# The class view opens on the share: the one program saved there, none from the home.
+marlo_stop
+HOME=$out/home MARLO_CLASSVIEW_TIMING=1 "$marlo" --class >"$out/class.log" 2>&1 &
+class=$!
+for _ in $(seq 50); do grep -q "read .* files" "$out/class.log" && break || sleep 0.2; done
+sleep 1
+shot "$out/class-view.png"
+kill "$class"
+grep -q "read 1 files" "$out/class.log" || fail "the class view: $(cat "$out/class.log")"
+echo "class view on the share: $(grep -o 'read .* files' "$out/class.log")"
