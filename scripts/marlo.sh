@@ -16,6 +16,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libfontco
           qt6-svg-dev
           fonts-liberation fonts-dejavu-core clang-format clang libclang-rt-14-dev
           xvfb xauth xdotool x11-utils imagemagick poppler-utils file
+          # the screen-reader check: a private session bus, the accessibility bus, pyatspi
+          dbus at-spi2-core python3-pyatspi
           dpkg-dev desktop-file-utils appstream lintian man-db)
 # The engines for spoken mode; tests use a fake, so only running MARLO needs them.
 # Speech-dispatcher with its Flite voice comes first: Qt 6.4's own Flite plugin drops

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "access/access.h"
 #include "classview/class_view.h"
 #include "layout/windows.h"
 #include "lessons/editor.h"
@@ -52,6 +53,7 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QCoreApplication::translate("settings",
                                     "Prints the settings in force and where each came from."));
     parser.addOption(settingsInForce);
+    const a11y::CommandLine accessOptions(parser);
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
@@ -75,6 +77,13 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                      qPrintable(given.constLast()), argv[0]);
         std::exit(EXIT_FAILURE);
     }
+    QString problem;
+    const std::optional<a11y::Options> chosen = accessOptions.read(problem);
+    if (!chosen) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(problem));
+        std::exit(EXIT_FAILURE);
+    }
+    a11y::setOptions(*chosen);
     return {parser.isSet(speak), parser.isSet(classView), parser.isSet(editLesson), given.value(0)};
 }
 

@@ -1,3 +1,4 @@
+#include "access/access.h"
 #include "app/status.h"
 #include "app/variables.h"
 #include "layout/windows.h"
@@ -13,6 +14,8 @@ void GraphicsWindow::Form_Load() {
     show();
     program().show();
     buttons().show();
+    // The aids and the access options: access/.
+    a11y::attach();
 }
 
 void GraphicsWindow::startup() {

@@ -1,5 +1,6 @@
 #include "app/status.h"
 
+#include "access/access.h"
 #include "layout/windows.h"
 #include "platform/speech.h"
 
@@ -9,6 +10,8 @@ void showStatus(const QString& message, const QString& detail) {
     main.warnings.setToolTip(detail);
     main.warnings.setAccessibleDescription(detail);
     platform::speak(message);
+    // Announced to screen readers: access/.
+    a11y::statusShown();
 }
 
 QString currentStatus() {

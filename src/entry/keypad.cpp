@@ -1,5 +1,6 @@
 #include <utility>
 
+#include "access/access.h"
 #include "app/status.h"
 #include "app/stop_rule.h"
 #include "app/variables.h"
@@ -76,6 +77,11 @@ void ButtonsWindow::Timer1_Timer() {
 }
 
 void ButtonsWindow::delay() {
+    // One step at a time, a wait lasts until the pupil asks for the next step: access/.
+    if (a11y::isStepping()) {
+        a11y::waitForStep();
+        return;
+    }
     // Eight ticks: 0 still counts as waiting. Every window's events are handled meanwhile,
     // which is how a click stops a run; the dispatch sleeps until something happens.
     ticks = 7;

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "access/access.h"
 #include "app/variables.h"
 #include "layout/windows.h"
 #include "printing/PrinterSupport.h"
@@ -38,6 +39,8 @@ void ButtonsWindow::doprintprog(int highlight) {
             lastline = length;
         firstline = std::max(1, lastline - listrows);
     }
+    // Looking back over a long program, and the listing for screen readers: access/.
+    a11y::listingRows(highlight, firstline, lastline);
 
     for (int i = firstline; i <= lastline; ++i) {
         // Past the end (a run with exactly listrows commands) the row holds spaces only.

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "access/access.h"
 #include "layout/design.h"
 #include "layout/graphics_window.h"
 #include "layout/program_window.h"
@@ -74,7 +75,7 @@ ButtonsWindow::ButtonsWindow()
         const bool onKeypad =
             now != nullptr && now->parentWidget() == &Picture1.client() && now != &focusRing;
         if (onKeypad) {
-            constexpr int ring = 5;
+            const int ring = focusRingReach;
             focusRing.setGeometry(now->geometry().adjusted(-ring, -ring, ring, ring));
             focusRing.lower();
         }
@@ -97,18 +98,21 @@ bool ButtonsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     const auto* press = static_cast<const QKeyEvent*>(event);
     QPushButton* button = keys_.value(press->key());
-    if (button == nullptr || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    // Undo, a step, looking back over the listing, and the switches: access/.
+    const std::function<void()> aid = a11y::keyAid(*press);
+    if ((button == nullptr && !aid) || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     // Not into a name box, where the keys type (Enter it ignores comes up to its window), and
     // not in another window: the exit question, a dialogue.
     const QWidget* window = static_cast<const QWidget*>(watched)->window();
     const bool marlo = window == this || dynamic_cast<const GraphicsWindow*>(window) != nullptr ||
                        dynamic_cast<const ProgramWindow*>(window) != nullptr;
-    if (!marlo || qobject_cast<const QLineEdit*>(QApplication::focusWidget()) != nullptr)
-        return false;
+    const bool typing = qobject_cast<const QLineEdit*>(QApplication::focusWidget()) != nullptr ||
+                        qobject_cast<const QLineEdit*>(watched) != nullptr;
+    if (!marlo || typing) return false;
     // A key press is a click on the button, so every rule of the click applies; before the
     // focused button sees it, so an arrow presses rather than moving the focus. A key held
     // down by a small finger presses once.
-    if (!press->isAutoRepeat()) button->click();
+    if (!press->isAutoRepeat()) aid ? aid() : button->click();
     return true;
 }

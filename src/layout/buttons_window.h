@@ -26,8 +26,9 @@ class ButtonsWindow : public platform::Window {
     QTimer Timer1;
     static constexpr int tickInterval = 100;  // milliseconds
     // Drawn in the gap around the keypad button that has the keyboard focus: the pictures
-    // fill the buttons' faces, so the mark goes around them.
+    // fill the buttons' faces, so the mark goes around them, this many pixels out.
     QFrame focusRing;
+    int focusRingReach = 5;
 
     // Load handler, the program store, Timer1 and delay: entry/keypad.cpp.
     // Load handler: puts the pictures on the buttons.

@@ -71,6 +71,11 @@ QRect SurfaceWidget::clientRect() const {
     return {inset, inset, std::max(0, width() - 2 * inset), std::max(0, height() - 2 * inset)};
 }
 
+void SurfaceWidget::setBackground(const QColor& background) {
+    background_ = background;
+    update();
+}
+
 void SurfaceWidget::resizeEvent(QResizeEvent* event) {
     client_->setGeometry(clientRect());
     QWidget::resizeEvent(event);
@@ -117,16 +122,24 @@ FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
     // A click takes the keyboard from a name box, so the arrow keys drive the robot again;
     // the ring still shows only after Tab.
     setFocusPolicy(Qt::StrongFocus);
-    const QString face =
-        background ? QStringLiteral("background-color: %1; color: black;").arg(rgb(*background))
-                   : QStringLiteral("background-color: palette(button);");
+    Look designed;
+    designed.face = background;
+    setLook(designed);
+}
+
+void FlatButton::setLook(const Look& look) {
+    const QString face = look.face ? QStringLiteral("background-color: %1; color: %2;")
+                                         .arg(rgb(*look.face), rgb(look.text))
+                                   : QStringLiteral("background-color: palette(button);");
     const QString pressed =
-        background ? rgb(background->darker(125)) : QStringLiteral("palette(mid)");
+        look.face ? rgb(look.face->darker(125)) : QStringLiteral("palette(mid)");
+    const QString ring =
+        look.focusRing ? rgb(*look.focusRing) : QStringLiteral("palette(highlight)");
     setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid black; padding: 0px; }"
                                  "QPushButton:pressed { background-color: %2; }"
                                  "QPushButton[tabbed=\"true\"]:focus "
-                                 "{ border: 3px solid palette(highlight); }")
-                      .arg(face, pressed));
+                                 "{ border: %3px solid %4; }")
+                      .arg(face, pressed, QString::number(look.focusRingPixels), ring));
 }
 
 void FlatButton::focusInEvent(QFocusEvent* event) {

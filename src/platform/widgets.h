@@ -35,6 +35,7 @@ class SurfaceWidget : public QWidget {
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
     QWidget& client() { return *client_; }
+    void setBackground(const QColor& background);
 
     // Called when the box is clicked with the left button.
     std::function<void()> clicked;
@@ -74,6 +75,15 @@ class FlatButton : public QPushButton {
   public:
     FlatButton(QWidget* parent, const std::optional<QColor>& background,
                const FontChoice& fontChoice);
+
+    // How a button is drawn: the designed look unless a look of its own is asked for.
+    struct Look {
+        std::optional<QColor> face;  // the desktop's button colour without one
+        QColor text = Qt::black;     // on a face of its own
+        int focusRingPixels = 3;
+        std::optional<QColor> focusRing;  // the desktop's highlight without one
+    };
+    void setLook(const Look& look);
 
   protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -1,3 +1,4 @@
+#include "access/access.h"
 #include "app/status.h"
 #include "app/variables.h"
 #include "layout/design.h"
@@ -22,6 +23,8 @@ void drawrobot() {
     main.P2.surface().paintPicture(platform::bitmap(firstRobotPicture + heading), 0, 0);
     main.P2.twips.setTop(centrey(ypos) - halfSpritePixels * screen.twipsPerPixelY);
     main.P2.twips.setLeft(centrex(xpos) - halfSpritePixels * screen.twipsPerPixelX);
+    // Where the robot is, for screen readers: access/.
+    a11y::floorChanged();
 }
 
 void gohome() {

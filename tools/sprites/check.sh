@@ -1,5 +1,5 @@
 #!/bin/bash
-# Checks the pictures drawsprites wrote: every keypad and robot picture is square at its size,
+# Checks the pictures drawsprites wrote: every keypad, step and robot picture is square at its size,
 # 24-bit RGB with black ink on pure white inside its margin; the keypad's arrows and the robot
 # point their own ways, the mirrored and turned ones exactly; each @2x twin is drawn, not
 # upscaled; the icon has every hicolor size with see-through corners, and a whole SVG.
@@ -22,7 +22,7 @@ dark() {
 for scale in 1 2; do
     suffix=$([[ $scale == 1 ]] && echo .png || echo @2x.png)
     # Side and margin at 1x, then the pictures.
-    for group in "100 8 101 102 103 104 105 106 107" "35 2 108 109 110 111"; do
+    for group in "100 8 101 102 103 104 105 106 107 201" "35 2 108 109 110 111"; do
         read -r side margin pictures <<<"$group"
         for i in $pictures; do
             n=$((side * scale)) m=$((margin * scale)) f=$dir/$i$suffix
@@ -65,7 +65,7 @@ done
 
 # Drawn at double size: unlike a pixel doubling of the 1x picture, yet the same shape once
 # scaled back down.
-for i in 101 102 103 104 105 106 107 108 109 110 111; do
+for i in 101 102 103 104 105 106 107 108 109 110 111 201; do
     convert "$dir/$i.png" -filter point -resize 200% "$tmp/up.png"
     convert "$dir/$i@2x.png" -filter box -resize 50% "$tmp/down.png"
     (($(differing "$tmp/up.png" "$dir/$i@2x.png") > 0)) || bad "$i@2x.png is just $i.png upscaled"

@@ -1,6 +1,7 @@
 // Draws MARLO's pictures into the resources directory:
 //   bitmaps/101-107   the keypad pictures, 100 x 100
 //   bitmaps/108-111   the robot, 35 x 35
+//   bitmaps/201       ours: the step button, 100 x 100
 //   icons/hicolor/    the application icon, as PNGs and as SVG
 // Every bitmap has an @2x twin drawn at double size rather than upscaled.
 //
@@ -229,6 +230,23 @@ QPainterPath go(const QRawFont& bold) {
     return word.translated(0, 50 - word.boundingRect().center().y());
 }
 
+// Ours, for the step button: a player's "next" mark, a wedge against a bar, over the word
+// step.
+QPainterPath stepOnce(const QRawFont& font) {
+    QPainterPath mark;
+    mark.moveTo(26, 0);
+    mark.lineTo(58, 16);
+    mark.lineTo(26, 32);
+    mark.closeSubpath();
+    mark.addRect(QRectF(62, 0, 11, 32));
+    mark = rounded(mark, 4);
+    QPainterPath word = textLine(font, QStringLiteral("step"), 38, 50, 0);
+    word.translate(0, mark.boundingRect().bottom() + 8 - word.boundingRect().top());
+    const QPainterPath both = mark.united(word);
+    return both.translated(50 - both.boundingRect().center().x(),
+                           50 - both.boundingRect().center().y());
+}
+
 bool drawKeypad(const QDir& bitmaps, const QRawFont& regular, const QRawFont& bold) {
     bool ok = true;
     for (const int scale : {1, 2}) {
@@ -246,6 +264,7 @@ bool drawKeypad(const QDir& bitmaps, const QRawFont& regular, const QRawFont& bo
         write(105, paintFigure(clockFace(), kKeySize, scale));
         write(106, paintFigure(clearMemory(regular), kKeySize, scale));
         write(107, paintFigure(go(bold), kKeySize, scale));
+        write(201, paintFigure(stepOnce(regular), kKeySize, scale));
     }
     return ok;
 }
