@@ -66,6 +66,7 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::printf("%s", qPrintable(settings::report(settings::files(), settings::readFiles())));
         std::exit(EXIT_SUCCESS);
     }
+    settings::readAtStart();
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
     // otherwise a program file to open.
     const QStringList given = parser.positionalArguments();
@@ -78,7 +79,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_FAILURE);
     }
     QString problem;
-    const std::optional<a11y::Options> chosen = accessOptions.read(problem);
+    const std::optional<a11y::Options> chosen =
+        accessOptions.read(problem, settings::current().access);
     if (!chosen) {
         std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(problem));
         std::exit(EXIT_FAILURE);
@@ -93,7 +95,6 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("MARLO"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLO_VERSION));
     const CommandLine line = readCommandLine(argc, argv);
-    settings::readAtStart();
 
     platform::preferPlaceableWindows();
     platform::ReadAhead readAhead;

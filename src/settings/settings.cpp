@@ -67,13 +67,6 @@ QString takeTruth(const QString& written, bool& into) {
     return {};
 }
 
-QString takeTruth(const QString& written, std::optional<bool>& into) {
-    bool value = false;
-    QString why = takeTruth(written, value);
-    if (why.isEmpty()) into = value;
-    return why;
-}
-
 QString takeCells(const QString& written, Settings& into, int Floor::*side) {
     bool number = false;
     const int cells = written.trimmed().toInt(&number);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "access/access.h"
 #include "platform/services.h"
 
 // Ours: what a school sets once for every PC, in /etc/xdg/brindle/marlo.conf, with a user's
@@ -19,18 +20,6 @@ struct Floor {
     bool operator==(const Floor&) const = default;
 };
 
-// The access options a school turns on for every pupil; one left unset keeps its own default.
-// The names are those of the access options themselves.
-struct Access {
-    std::optional<bool> highContrast{};
-    std::optional<bool> scan{};
-    std::optional<bool> twoSwitches{};
-    std::optional<double> scanSeconds{};
-    std::optional<bool> stepButton{};
-
-    bool operator==(const Access&) const = default;
-};
-
 struct Settings {
     // An absolute folder that holds the writers' folders; empty for the tree in the home.
     QString programsFolder{};
@@ -43,7 +32,8 @@ struct Settings {
     bool alwaysPdf = false;
     // A locale name such as "fr" or "de_CH"; empty for the desktop's.
     QString language{};
-    Access access{};
+    // The access options for every pupil; the command line may add to them.
+    a11y::Options access{};
 
     bool operator==(const Settings&) const = default;
 };

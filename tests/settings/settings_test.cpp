@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -98,6 +99,15 @@ TEST(SettingsTest, TheShippedExampleSetsNothingAndEveryKeyInItIsKnownAndGood) {
                 QString(contents(example)).replace(commentedKey, "\\1").toUtf8());
     const settings::Read allSet = settings::read({uncommented}, "ann", "/home/ann");
     EXPECT_EQ(allSet.origins.size(), 13u) << allSet.problems.join('\n').toStdString();
+}
+
+TEST(SettingsTest, TheCommandLineAddsToTheSchoolsAccessOptions) {
+    QCommandLineParser parser;
+    const a11y::CommandLine line(parser);
+    parser.process(QStringList{"marlo", "--step-button", "--scan-seconds", "3"});
+    QString problem;
+    EXPECT_EQ(line.read(problem, {.highContrast = true, .twoSwitches = true, .scanSeconds = 2}),
+              (a11y::Options{true, true, true, 3, true}));
 }
 
 // A school's folder on a "share", with the dialogues answered by the script.
