@@ -8,6 +8,8 @@
 #include "classview/class_view.h"
 #include "layout/windows.h"
 #include "lessons/editor.h"
+#include "lessons/lesson.h"
+#include "lessons/play.h"
 #include "platform/application.h"
 #include "platform/speech.h"
 #include "settings/settings.h"
@@ -19,7 +21,7 @@ struct CommandLine {
     bool classView = false;
     bool editLesson = false;
     // With --class the class folder, with --edit-lesson the lesson (empty for a new one),
-    // otherwise a program file to open.
+    // otherwise a program or lesson file to open.
     QString given;
 };
 
@@ -54,6 +56,10 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                                     "Prints the settings in force and where each came from."));
     parser.addOption(settingsInForce);
     const a11y::CommandLine accessOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A program (.mlo) or lesson (.marlo-lesson) to open."),
+        QStringLiteral("[file]"));
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf(
@@ -68,11 +74,14 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     }
     settings::readAtStart();
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
-    // otherwise a program file to open.
+    // otherwise a program or lesson file to open.
     const QStringList given = parser.positionalArguments();
-    const bool taken = given.size() == 1 &&
-                       (parser.isSet(classView) || parser.isSet(editLesson) ||
-                        given.constFirst().endsWith(QStringLiteral(".mlo"), Qt::CaseInsensitive));
+    const auto opens = [&](QLatin1StringView suffix) {
+        return given.constFirst().endsWith(suffix, Qt::CaseInsensitive);
+    };
+    const bool taken =
+        given.size() == 1 && (parser.isSet(classView) || parser.isSet(editLesson) ||
+                              opens(QLatin1StringView(".mlo")) || opens(lessons::fileSuffix));
     if (!given.isEmpty() && !taken) {
         std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
                      qPrintable(given.constLast()), argv[0]);
@@ -105,7 +114,10 @@ int main(int argc, char* argv[]) {
     if (line.editLesson) return lessons::runLessonEditor(line.given);
     platform::setSpokenMode(line.speak || settings::current().speak);
     graphics();
-    if (!line.given.isEmpty()) classview::loadGivenProgram(line.given);
+    lessons::acceptDrops();
+    // Before the first paint, so the floor is never seen without its lesson.
+    if (!line.given.isEmpty() && !lessons::opensInstead(line.given))
+        classview::loadGivenProgram(line.given);
     const int result = QApplication::exec();
     unloadWindows();
     return result;

@@ -1,17 +1,21 @@
 /* Starts a program and reports how long it took until it had mapped a given number of
  * top-level windows, from X MapNotify events on the root window rather than by polling.
- * Usage: mapwait WINDOWS TIMEOUT-MS PROGRAM [ARGS...]
+ * Usage: mapwait [-c X,Y,RRGGBB] WINDOWS TIMEOUT-MS PROGRAM [ARGS...]
  * Prints "<milliseconds> <pid>" once the windows are mapped, then stays until the program
  * ends and exits with its status, so the caller can stop the program by its pid. The
- * program's own output goes to the error stream. */
+ * program's own output goes to the error stream. With -c it goes on to poll the screen's
+ * pixel at X,Y, about every 2 ms, until it is within 48 of the colour in each component,
+ * and prints "<milliseconds> <pid> <milliseconds until that pixel>". */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <errno.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -52,9 +56,40 @@ static int exit_status(int status) {
     return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
 }
 
+/* Polls the pixel until it has the colour; the time since start, or -1 after the timeout. */
+static double wait_for_colour(Display* display, int x, int y, unsigned colour, double start,
+                              double timeout) {
+    const Window root = DefaultRootWindow(display);
+    while (now_ms() - start < timeout) {
+        XImage* image = XGetImage(display, root, x, y, 1, 1, AllPlanes, ZPixmap);
+        if (image) {
+            const unsigned long pixel = XGetPixel(image, 0, 0);
+            XDestroyImage(image);
+            int near = 1;
+            for (int shift = 0; shift <= 16; shift += 8) {
+                const int got = (int)((pixel >> shift) & 0xff), want = (int)((colour >> shift) & 0xff);
+                near &= abs(got - want) <= 48;
+            }
+            if (near) return now_ms() - start;
+        }
+        usleep(2000);
+    }
+    return -1;
+}
+
 int main(int argc, char** argv) {
+    int pixel_x = -1, pixel_y = -1;
+    unsigned colour = 0;
+    if (argc > 2 && strcmp(argv[1], "-c") == 0) {
+        if (sscanf(argv[2], "%d,%d,%x", &pixel_x, &pixel_y, &colour) != 3) {
+            fprintf(stderr, "mapwait: -c wants X,Y,RRGGBB\n");
+            return 2;
+        }
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 4) {
-        fprintf(stderr, "usage: mapwait WINDOWS TIMEOUT-MS PROGRAM [ARGS...]\n");
+        fprintf(stderr, "usage: mapwait [-c X,Y,RRGGBB] WINDOWS TIMEOUT-MS PROGRAM [ARGS...]\n");
         return 2;
     }
     const int wanted = atoi(argv[1]);
@@ -109,7 +144,12 @@ int main(int argc, char** argv) {
         for (int i = 0; i < mapped; ++i) known |= seen[i] == window;
         if (!known && mapped < 64) seen[mapped++] = window;
     }
-    printf("%.1f %d\n", now_ms() - start, (int)pid);
+    const double mapped_ms = now_ms() - start;
+    if (pixel_x >= 0)
+        printf("%.1f %d %.1f\n", mapped_ms, (int)pid,
+               wait_for_colour(display, pixel_x, pixel_y, colour, start, timeout));
+    else
+        printf("%.1f %d\n", mapped_ms, (int)pid);
     fflush(stdout);
     XCloseDisplay(display);
 

@@ -1,5 +1,6 @@
 #include "app/variables.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/screen.h"
 #include "simulation/Module2.h"
 
@@ -9,6 +10,7 @@ void GraphicsWindow::findlimits() {
     leftedge = platform::screen().twipsPerPixelX * 10;
     rightedge = leftedge + static_cast<double>(cellsize) * Module2::columncount();
     topedge = progname.twips.top() + progname.twips.height() + gapy;
+    topedge += Module2::spaceabove();
     bottomedge = topedge + static_cast<double>(cellsize) * Module2::rowcount();
 }
 
@@ -18,6 +20,7 @@ void GraphicsWindow::drawboundary() {
     floor.setDrawWidth(5);
     floor.setDrawColor(Qt::black);
     findlimits();
+    lessons::drawFloor();
     floor.line(leftedge, topedge, rightedge, topedge);
     floor.line(leftedge, topedge, leftedge, bottomedge);
     floor.line(rightedge, topedge, rightedge, bottomedge);

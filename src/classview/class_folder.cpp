@@ -1,9 +1,5 @@
 #include "classview/class_folder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,7 +7,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
-#include <cerrno>
+
+#include "platform/regular_file.h"
 
 namespace classview {
 
@@ -20,38 +17,6 @@ namespace {
 // As the load button: a program file is a few dozen bytes, and a huge file chosen by mistake
 // must not fill the memory.
 constexpr qint64 readLimit = 1 << 20;
-
-QDateTime modified(const struct stat& info) {
-    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(info.st_mtim.tv_sec) * 1000 +
-                                          info.st_mtim.tv_nsec / 1000000);
-}
-
-struct FileRead {
-    QByteArray bytes;
-    QDateTime saved;
-};
-
-// The bytes of a regular file, and one more than the limit so that a file over it shows.
-// A pipe or a device named like a program could keep a read waiting for ever and stop the
-// view: it is not read, and the open itself cannot wait.
-std::optional<FileRead> readRegularFile(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat info {};
-    bool failed = ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode);
-    QByteArray bytes(readLimit + 1, Qt::Uninitialized);
-    qint64 got = 0;
-    while (!failed && got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n == 0) break;
-        if (n > 0) got += n;
-        failed = n < 0 && errno != EINTR;
-    }
-    ::close(fd);
-    if (failed) return std::nullopt;
-    bytes.truncate(got);
-    return FileRead{bytes, modified(info)};
-}
 
 QStringList programFiles(const QDir& folder) {
     // System as well, so a pipe or a broken link named like a program still has its row.
@@ -65,13 +30,14 @@ ClassProgram readProgram(const QString& path, const QString& writer) {
     program.writer = writer;
     program.path = path;
     program.name = QFileInfo(path).fileName().chopped(4);
-    const std::optional<FileRead> file = readRegularFile(path);
+    // A pipe or a device named like a program is not read, so it cannot stop the view.
+    const std::optional<platform::FileStart> file = platform::readRegularFile(path, readLimit);
     if (!file) {
         program.problem = Problem::Unreadable;
         return program;
     }
-    program.saved = file->saved;
-    if (file->bytes.size() > readLimit)
+    program.saved = file->modified;
+    if (file->cut)
         program.problem = Problem::TooLarge;
     else if (!(program.fields = files::readProgramLine(file->bytes)))
         program.problem = Problem::NotAProgram;

@@ -12,8 +12,6 @@
 namespace classview {
 
 namespace {
-// The print button's: the words under the floor come before the header sets a size.
-constexpr double wordsBelowTheFloorSize = 14;
 constexpr int pdfDotsPerInch = 600;
 }  // namespace
 
@@ -46,13 +44,7 @@ platform::Surface drawReports(const std::vector<files::ProgramFields>& programs,
         variables::prog = programs[i].prog;
         variables::programname = programs[i].programname;
         variables::author = programs[i].author;
-        platform::FontChoice font = page.font();
-        font.points = wordsBelowTheFloorSize;
-        page.setFont(font);
-        PrinterSupport::printfloor();
-        PrinterSupport::printboundary();
-        PrinterSupport::printheader();
-        PrinterSupport::printlisting();
+        PrinterSupport::printreport();
     }
     // Given away without the device, which may not outlive it, and not kept twice.
     page.setDevice(nullptr);

@@ -1,11 +1,6 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 
 #include "app/status.h"
 #include "app/stop_rule.h"
@@ -13,7 +8,9 @@
 #include "files/files.h"
 #include "files/program_file.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/file_names.h"
+#include "platform/regular_file.h"
 #include "platform/services.h"
 #include "platform/whole_file.h"
 
@@ -24,37 +21,6 @@ namespace {
 // A program file is a few dozen bytes; reading stops here, so choosing some huge file by
 // mistake cannot fill the memory.
 constexpr qint64 readLimit = 1 << 20;
-
-// The first `limit` bytes of a file and one more, so that a field ending right at the limit
-// is seen to end there; `cut` when the file goes on beyond them.
-struct FileStart {
-    QByteArray bytes;
-    bool cut = false;
-};
-
-// The start of a regular file; nothing for anything else. A pipe, a device or a socket could
-// keep the read waiting for ever, so it is not even opened; the open itself cannot wait, and
-// the file opened is checked again in case the name changed in between.
-std::optional<FileStart> readRegularFile(const QString& path, qint64 limit) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    qint64 got = 0;
-    bool failed = ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode);
-    while (!failed && got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n == 0) break;
-        if (n > 0) got += n;
-        failed = n < 0 && errno != EINTR;
-    }
-    ::close(fd);
-    if (failed) return std::nullopt;
-    bytes.truncate(got);
-    return FileStart{bytes, got > limit};
-}
 
 // Every program file ends in it, so the load dialogue lists the file and the program keeps its
 // whole name.
@@ -122,9 +88,11 @@ void GraphicsWindow::loadprogram() {
     files::makedirs();
     if (files::programsDirectoryMissing()) return showStatus(folderMissing());
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
-        {files::writerDirectory(), fileToOpen(), QStringLiteral("marlo files (*.mlo)"), extension});
+        lessons::withLessons({files::writerDirectory(), fileToOpen(),
+                              QStringLiteral("marlo files (*.mlo)"), extension}));
     if (!chosen) return;
-    const auto file = readRegularFile(*chosen, readLimit);
+    if (lessons::opensInstead(*chosen)) return;
+    const auto file = platform::readRegularFile(*chosen, readLimit);
     if (!file) return;
     // All four or nothing: a half-read file must not change the writer or header that the
     // next save writes.

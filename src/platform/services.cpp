@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLibrary>
 #include <QLocale>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <QPrinterInfo>
 #include <QRandomGenerator>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -69,6 +71,29 @@ class QtFileDialogs final : public FileDialogs {
     }
 
   private:
+    // The file names a filter such as "marlo files (*.mlo)" lets through.
+    static QStringList patterns(const QString& filter) {
+        return filter.section(QLatin1Char('('), 1)
+            .section(QLatin1Char(')'), 0, 0)
+            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+
+    // A folder the pupil goes to that holds files of the further filters offers those too,
+    // and chooses the first of them where it holds none of the first filter's.
+    static void offerFilters(QFileDialog& dialog, const FileChoice& choice, const QString& folder) {
+        const QDir here(folder);
+        const auto holds = [&](const QString& filter) {
+            return !here.entryList(patterns(filter), QDir::Files).isEmpty();
+        };
+        QStringList filters{choice.filter};
+        for (const QString& filter : choice.moreFilters)
+            if (holds(filter)) filters.append(filter);
+        if (filters == dialog.nameFilters()) return;
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.size() > 1 && !holds(choice.filter) ? filters.at(1)
+                                                                            : choice.filter);
+    }
+
     static std::optional<QString> ask(const FileChoice& choice, QFileDialog::AcceptMode mode) {
         QFileDialog dialog(nullptr, QString(), choice.directory, choice.filter);
         dialog.setAcceptMode(mode);
@@ -79,6 +104,18 @@ class QtFileDialogs final : public FileDialogs {
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
         } else {
             dialog.setFileMode(QFileDialog::ExistingFile);
+        }
+        // Every way to another folder, typed, clicked or from the side, passes through the
+        // dialogue's model; a native dialogue has none and keeps the first filter alone.
+        const auto* folders = dialog.findChild<QFileSystemModel*>();
+        if (!choice.moreFilters.isEmpty() && folders != nullptr)
+            QObject::connect(folders, &QFileSystemModel::rootPathChanged, &dialog,
+                             [&](const QString& folder) { offerFilters(dialog, choice, folder); });
+        if (!choice.places.isEmpty()) {
+            QList<QUrl> places = dialog.sidebarUrls();
+            for (const QString& place : choice.places)
+                if (QFileInfo(place).isDir()) places.append(QUrl::fromLocalFile(place));
+            dialog.setSidebarUrls(places);
         }
         // A name with a separator would lead the dialogue out of the writer's directory.
         if (isPlainName(choice.fileName)) dialog.selectFile(choice.fileName);
@@ -114,6 +151,15 @@ class QtQuestions final : public Questions {
                         QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
+    }
+};
+
+class MessageBoxNotices final : public Notices {
+  public:
+    void warn(const QString& text, const QString& detail) override {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("MARLO"), text, QMessageBox::Ok);
+        box.setInformativeText(detail);
+        box.exec();
     }
 };
 
@@ -323,6 +369,12 @@ FileDialogs& production<FileDialogs>() {
 template <>
 Questions& production<Questions>() {
     static QtQuestions service;
+    return service;
+}
+
+template <>
+Notices& production<Notices>() {
+    static MessageBoxNotices service;
     return service;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,6 +43,11 @@ struct FileChoice {
     // Added to a saved name that does not end in it; the save asks before replacing the
     // file with that name.
     QString extension;
+    // Offered after `filter` in a folder the pupil goes to that holds such files; the dialogue
+    // opens with `filter` alone.
+    QStringList moreFilters{};
+    // Folders offered beside the dialogue's own places; those that do not exist are left out.
+    QStringList places{};
 };
 
 class FileDialogs {
@@ -57,6 +63,14 @@ class Questions {
     virtual ~Questions() = default;
     // True for Yes.
     virtual bool askYesNo(const QString& text) = 0;
+};
+
+class Notices {
+  public:
+    virtual ~Notices() = default;
+    // Tells the user that something went wrong, `text` saying what and `detail` why, and waits
+    // until it has been read.
+    virtual void warn(const QString& text, const QString& detail) = 0;
 };
 
 class Calendar {

@@ -99,13 +99,23 @@ void Surface::startPage() {
 
 void Surface::paintPicture(const Picture& picture, double x, double y) {
     const QSizeF size(picture.width() * unitsPerPixelX(), picture.height() * unitsPerPixelY());
-    const QPointF at = kept(x, y);
+    appendPicture({kept(x, y), size, picture});
+}
+
+void Surface::paintPicture(const Picture& picture, double x, double y, double width,
+                           double height) {
+    appendPicture({kept(x, y), QSizeF(width, height) * modeFactor(), picture});
+}
+
+void Surface::appendPicture(const PictureAt& picture) {
+    const QPointF at = picture.at;
+    const QSizeF size = picture.size;
     const QSizeF visible = extent ? extent() : QSizeF();
     const bool coversAll = !visible.isEmpty() && at.x() <= 0 && at.y() <= 0 &&
                            at.x() + size.width() >= visible.width() &&
                            at.y() + size.height() >= visible.height();
     if (coversAll) commands_.clear();
-    append(PictureAt{at, size, picture});
+    append(picture);
 }
 
 void Surface::newPage() {

@@ -96,6 +96,8 @@ class Surface {
     // goes to the start of the next line.
     void print(const QString& text, bool endLine);
     void paintPicture(const Picture& picture, double x, double y);
+    // The same, stretched over width x height in the current units.
+    void paintPicture(const Picture& picture, double x, double y, double width, double height);
     // Ends the page on a surface that prints on paper: what follows goes on a new one.
     void newPage();
 
@@ -138,6 +140,7 @@ class Surface {
 
   private:
     void append(Command command);
+    void appendPicture(const PictureAt& picture);
     void startPage();
     // Units of what is kept per unit of the current scale mode.
     double modeFactor() const;

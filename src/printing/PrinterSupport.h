@@ -23,10 +23,16 @@ void printfloor();
 void printboundary();
 void printheader();
 void printlisting();
+// All four in order on the page as it stands, for the print button and the class view alike.
+void printreport();
 
 // Small type at the top of each page after the first, so loose sheets can be matched: the
 // program, the writer and "page 2 of 7".
 void printrunningheader(int pages);
+
+// Puts the current position where the crash and outcome words stand, under the middle of the
+// floor.
+void belowTheFloor();
 
 // The replay's boundary check and crash mark, and the target with the outcome.
 void printcheckcrash();

@@ -42,9 +42,6 @@ class RobotStateKept {
     Boolean crashed_;
 };
 
-// The words under the floor come before the header sets a size: they take the listing's.
-constexpr double wordsBelowTheFloorSize = 14;
-
 // Draws the whole report on a fresh page laid out for the device; the pages after the first
 // say they are of `pages`. Gives the number of pages drawn.
 int drawReport(const QPaintDevice& device, int pages) {
@@ -52,13 +49,7 @@ int drawReport(const QPaintDevice& device, int pages) {
     page = platform::Surface(platform::Scale::Twips);
     page.setDevice(&device);
     page.pageStarted = [pages] { PrinterSupport::printrunningheader(pages); };
-    platform::FontChoice font = page.font();
-    font.points = wordsBelowTheFloorSize;
-    page.setFont(font);
-    PrinterSupport::printfloor();
-    PrinterSupport::printboundary();
-    PrinterSupport::printheader();
-    PrinterSupport::printlisting();
+    PrinterSupport::printreport();
     return page.pages();
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/variables.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/file_names.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
@@ -41,12 +42,6 @@ void setFontSize(double points) {
     printer().setFont(font);
 }
 
-// The crash and outcome words stand under the middle of the floor.
-void belowTheFloor() {
-    printer().setCurrentY(single(printy(Module2::rowcount()) + wordOffset));
-    printer().setCurrentX(single(printx(Module2::columncount() / 2.0) - wordOffset));
-}
-
 struct Piece {
     QString text;
     double points;
@@ -76,6 +71,11 @@ double fittingScale(const std::vector<Piece>& pieces, double x) {
 
 }  // namespace
 
+void belowTheFloor() {
+    printer().setCurrentY(single(printy(Module2::rowcount()) + wordOffset));
+    printer().setCurrentX(single(printx(Module2::columncount() / 2.0) - wordOffset));
+}
+
 platform::Surface& printer() {
     static platform::Surface page(Scale::Twips);
     return page;
@@ -93,7 +93,20 @@ double printy(double row) {
     return (row + 1) * printcell() + floorTop;
 }
 
+void printreport() {
+    // The words under the floor come before the header sets a size: they take the listing's.
+    constexpr double wordsBelowTheFloorSize = 14;
+    platform::FontChoice font = printer().font();
+    font.points = wordsBelowTheFloorSize;
+    printer().setFont(font);
+    printfloor();
+    printboundary();
+    printheader();
+    printlisting();
+}
+
 void printfloor() {
+    lessons::printFloor();
     platform::Surface& page = printer();
     page.setScaleMode(Scale::Twips);
     page.setDrawWidth(pathWidth);
@@ -103,6 +116,7 @@ void printfloor() {
     heading = 1;
     ypos = toInteger(Module2::homerow());
     xpos = toInteger(Module2::homecolumn());
+    lessons::putAtStart();
     crashed = no;
     for (qsizetype i = 0; i < prog.size(); ++i) {
         oldx = xpos;
@@ -130,7 +144,11 @@ void printcrash() {
 
 void printtarget() {
     // Drawn without MARLO's windows (the class view), a program has no target.
-    if (!platform::SingleInstance<GraphicsWindow>::exists() || graphics().target.isHidden()) return;
+    if (!platform::SingleInstance<GraphicsWindow>::exists()) return;
+    if (graphics().target.isHidden()) {
+        lessons::printOutcome();
+        return;
+    }
     const double half = printcell() / 2;
     printer().box(single(printx(targetx) - half), single(printy(targety) - half),
                   single(printx(targetx) + half), single(printy(targety) + half), false);
@@ -161,13 +179,14 @@ void printheader() {
     const QString writtenBy = QStringLiteral("  written by ");
     // Long names would run off the paper and lose the date: then both sizes shrink together,
     // and the smaller pieces' drop with them, so the line still reads as one.
+    const QString name = lessons::printedTitle() + programname;
     const double scale = fittingScale(
-        {{programname, nameSize}, {writtenBy, textSize}, {author, nameSize}, {date, textSize}}, x);
+        {{name, nameSize}, {writtenBy, textSize}, {author, nameSize}, {date, textSize}}, x);
     page.setCurrentX(x);
     page.setCurrentY(headerTop);
     setFontSize(nameSize * scale);
     page.setScaleMode(Scale::Points);
-    page.print(programname, false);
+    page.print(name, false);
     // The smaller pieces sit a little lower, so the line reads as one.
     setFontSize(textSize * scale);
     page.setCurrentY(page.currentY() + headerShift * scale);

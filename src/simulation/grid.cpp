@@ -14,6 +14,9 @@ using variables::cellsize;
 namespace Module2 {
 
 namespace {
+std::optional<FixedFloor> fixed;
+std::int16_t screenCellsize = 0;
+
 // Whole cells that fit in a length, less half a cell; never fewer than none, so a tiny
 // screen gives an empty floor rather than a negative one.
 int cellsIn(double twips) {
@@ -47,15 +50,41 @@ double floorHeight() {
 }  // namespace
 
 int columncount() {
+    if (fixed) return fixed->columns;
     if (!laidOut()) return cellsIn(mainWindowWidth());
     return cellsIn(graphics().twips.width());
 }
 
 int rowcount() {
+    if (fixed) return fixed->rows;
     if (!laidOut()) return cellsIn(floorHeight());
     const GraphicsWindow& main = graphics();
     return cellsIn(main.load.twips.top() - main.progname.twips.top() -
                    main.progname.twips.height());
+}
+
+void fixfloor(const std::optional<FixedFloor>& floor) {
+    if (!fixed) screenCellsize = cellsize;
+    fixed = floor;
+    if (!fixed) {
+        cellsize = screenCellsize;
+        return;
+    }
+    // The band findlimits lays the floor in, with as much room on the right as on the left
+    // and below as above.
+    const GraphicsWindow& main = graphics();
+    const double pixel = platform::screen().twipsPerPixelX;
+    const double width = main.twips.width() - 2 * pixel - 20 * pixel;
+    const double top =
+        main.progname.twips.top() + main.progname.twips.height() + variables::gapy + fixed->above;
+    const double height = main.load.twips.top() - variables::gapy - top;
+    // Whole pixels, so the grid lines fall on pixels as the window's floor's do.
+    const double side = std::min(width / fixed->columns, height / fixed->rows);
+    cellsize = variables::toInteger(std::max(1.0, std::floor(side / pixel)) * pixel);
+}
+
+double spaceabove() {
+    return fixed ? fixed->above : 0;
 }
 
 double centrex(double column) {

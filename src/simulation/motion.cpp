@@ -1,5 +1,6 @@
 #include "app/status.h"
 #include "app/variables.h"
+#include "lessons/play.h"
 #include "platform/services.h"
 #include "simulation/Module2.h"
 
@@ -61,6 +62,7 @@ void keepOnFloor(void (*offTheFloor)()) {
         offTheFloor();
         ypos = toInteger(lastRow);
     }
+    lessons::enterSquare(offTheFloor);
 }
 
 void checkcrash() {

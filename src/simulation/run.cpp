@@ -2,6 +2,7 @@
 #include "app/stop_rule.h"
 #include "app/variables.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/services.h"
 #include "platform/speech.h"
 #include "printing/PrinterSupport.h"
@@ -61,6 +62,7 @@ void ButtonsWindow::judgerun() {
         }
         return;
     }
+    if (lessons::judgerun()) return;
     showStatus(QStringLiteral("finished"));
     platform::seam<platform::Beeper>().beep();
 }

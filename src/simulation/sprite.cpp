@@ -3,6 +3,7 @@
 #include "app/variables.h"
 #include "layout/design.h"
 #include "layout/windows.h"
+#include "lessons/play.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "simulation/Module2.h"
@@ -31,6 +32,7 @@ void gohome() {
     heading = 1;
     ypos = toInteger(homerow());
     xpos = toInteger(homecolumn());
+    lessons::putAtStart();
     crashed = no;
     drawrobot();
 }

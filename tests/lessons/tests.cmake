@@ -18,3 +18,12 @@ if(CLANGXX)
                      lesson_fuzz)
     set_tests_properties(lessons.lesson_fuzz PROPERTIES TIMEOUT 300)
 endif()
+
+# The real binary with a lesson, on a real X server.
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN)
+    add_test(NAME lessons.e2e
+             COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_lessons.sh $<TARGET_FILE:marlo>
+                     ${CMAKE_BINARY_DIR}/e2e/lessons ${PROJECT_SOURCE_DIR}/lessons)
+    set_tests_properties(lessons.e2e PROPERTIES TIMEOUT 120)
+endif()

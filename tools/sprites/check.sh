@@ -2,7 +2,8 @@
 # Checks the pictures drawsprites wrote: every keypad, step and robot picture is square at its size,
 # 24-bit RGB with black ink on pure white inside its margin; the keypad's arrows and the robot
 # point their own ways, the mirrored and turned ones exactly; each @2x twin is drawn, not
-# upscaled; the icon has every hicolor size with see-through corners, and a whole SVG.
+# upscaled; the icon has every hicolor size with see-through corners, and a whole SVG; a
+# lesson's obstacle and target are see-through at the corners and solid at the frame.
 #
 #   tools/sprites/check.sh [resources-dir]
 set -u
@@ -83,6 +84,19 @@ done
 svg=$res/icons/hicolor/scalable/apps/marlo.svg
 grep -q '<svg .*viewBox="0 0 256 256"' "$svg" && grep -q '</svg>' "$svg" ||
     bad "$svg is missing or not a whole 256-unit SVG"
+
+for name in obstacle target; do
+    for n in 64 128; do
+        f=$res/lessons/$name$([[ $n == 64 ]] && echo .png || echo @2x.png)
+        [[ -f $f ]] || { bad "$f is missing"; continue; }
+        [[ $(identify -format '%wx%h' "$f") == "${n}x$n" ]] || bad "$f is not ${n}x$n"
+        alpha=$(convert "$f" -alpha extract -format "%[fx:p{0,0}] %[fx:p{$((n / 2)),$((n / 32))}]" info:)
+        [[ $alpha == "0 1" ]] || bad "$f corner and frame are not see-through and opaque ($alpha)"
+    done
+    convert "$res/lessons/$name.png" -filter point -resize 200% "$tmp/up.png"
+    (($(differing "$tmp/up.png" "$res/lessons/$name@2x.png") > 0)) ||
+        bad "$name@2x.png is just $name.png upscaled"
+done
 
 ((fail == 0)) && echo "all picture checks passed"
 exit $fail

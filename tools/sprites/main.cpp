@@ -3,6 +3,7 @@
 //   bitmaps/108-111   the robot, 35 x 35
 //   bitmaps/201       ours: the step button, 100 x 100
 //   icons/hicolor/    the application icon, as PNGs and as SVG
+//   lessons/          a lesson's obstacle and target disc, 64 x 64 on a transparent ground
 // Every bitmap has an @2x twin drawn at double size rather than upscaled.
 //
 //   drawsprites <resources-dir> [<font-dir>]
@@ -433,6 +434,81 @@ bool drawIcon(const QDir& resources) {
     return ok;
 }
 
+// --- Lesson pictures --------------------------------------------------------------------
+// Drawn over any mat, light or dark, busy or plain. The obstacle covers its square with
+// see-through road-block stripes inside a black and white frame, so the mat still shows what
+// is there; the target is a badge for a corner of its square, a white disc in a red ring on
+// which MARLO writes the target's number.
+
+constexpr int kLessonSize = 64;
+
+QPainterPath roundedBox(double inset, double radius) {
+    QPainterPath box;
+    box.addRoundedRect(QRectF(inset, inset, kLessonSize - 2 * inset, kLessonSize - 2 * inset),
+                       radius, radius);
+    return box;
+}
+
+QPainterPath disc(double radius) {
+    QPainterPath circle;
+    circle.addEllipse(QPointF(kLessonSize / 2.0, kLessonSize / 2.0), radius, radius);
+    return circle;
+}
+
+std::vector<Layer> obstacleLayers() {
+    const QPainterPath inside = roundedBox(6, 3);
+    // Stripes from bottom left to top right, as on a road block.
+    QPainterPath stripes;
+    for (double x = -kLessonSize; x < kLessonSize; x += 16) {
+        QPainterPath stripe;
+        stripe.moveTo(x, kLessonSize);
+        stripe.lineTo(x + 8, kLessonSize);
+        stripe.lineTo(x + 8 + kLessonSize, 0);
+        stripe.lineTo(x + kLessonSize, 0);
+        stripe.closeSubpath();
+        stripes.addPath(stripe);
+    }
+    const QPainterPath dark = stripes.intersected(inside);
+    return {
+        {roundedBox(1, 6).subtracted(roundedBox(3, 5)), kInk},
+        {roundedBox(3, 5).subtracted(roundedBox(4.5, 4)), Qt::white},
+        {roundedBox(4.5, 4).subtracted(inside), kInk},
+        {inside.subtracted(dark), QColor(0xff, 0xd0, 0x00, 0x80)},
+        {dark, QColor(0, 0, 0, 0x70)},
+    };
+}
+
+std::vector<Layer> targetLayers() {
+    return {
+        {disc(31), kInk},      {disc(29.5), Qt::white},
+        {disc(28), kInk},      {disc(27), QColor(0xe0, 0x10, 0x10)},
+        {disc(21), Qt::white},
+    };
+}
+
+QImage paintLayers(const std::vector<Layer>& layers, int units, int scale) {
+    QImage image = blank(units * scale, QImage::Format_ARGB32, Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    for (const Layer& layer : layers) painter.fillPath(layer.path, layer.colour);
+    return image;
+}
+
+bool drawLessonPictures(const QDir& resources) {
+    const QString folder = resources.filePath(QStringLiteral("lessons"));
+    bool ok = QDir().mkpath(folder);
+    for (const int scale : {1, 2}) {
+        ok = save(paintLayers(obstacleLayers(), kLessonSize, scale),
+                  folder + QStringLiteral("/obstacle") + suffixFor(scale)) &&
+             ok;
+        ok = save(paintLayers(targetLayers(), kLessonSize, scale),
+                  folder + QStringLiteral("/target") + suffixFor(scale)) &&
+             ok;
+    }
+    return ok;
+}
+
 bool loadFont(QRawFont& font, const QDir& fonts, const QString& file) {
     // Outlines are scaled to size later; a large size with no hinting keeps them exact.
     font.loadFromFile(fonts.filePath(file), 200, QFont::PreferNoHinting);
@@ -469,5 +545,6 @@ int main(int argc, char* argv[]) {
     bool ok = drawRobot(bitmaps);
     ok = drawKeypad(bitmaps, regular, bold) && ok;
     ok = drawIcon(resources) && ok;
+    ok = drawLessonPictures(resources) && ok;
     return ok ? 0 : 1;
 }
