@@ -27,6 +27,11 @@ void GraphicsWindow::startup() {
     programname = QStringLiteral("my program");
     saved = yes;
     draweverything();
+    // The school's floor needs the layout just made to size its cells.
+    if (settings::current().floor) {
+        Module2::fixfloor(std::nullopt);
+        Module2::resetfloor();
+    }
     load.setText(platform::resourceString(101));
     PrintButton.setText(platform::resourceString(102));
     save.setText(platform::resourceString(103));

@@ -9,8 +9,10 @@
 
 #include "app/status.h"
 #include "files/files.h"
+#include "lessons/play.h"
 #include "platform/whole_file.h"
 #include "settings/settings.h"
+#include "simulation/Module2.h"
 #include "support/fakes.h"
 #include "support/marlo_fixture.h"
 
@@ -152,6 +154,25 @@ TEST_F(SchoolFolderTest, AFolderGoneBeforeOrDuringASaveSaysSoAndTheProgramStays)
     }
     EXPECT_FALSE(QFileInfo::exists(school.programsFolder));
     EXPECT_EQ(variables::saved, variables::no);
+}
+
+// One floor on every screen, the cells as large as fit; a lesson's floor in its stead while it
+// is open.
+TEST_F(SchoolFolderTest, TheSchoolsFloorIsTheSameOnEveryScreenAndComesBackAfterALesson) {
+    school.floor = settings::Floor{16, 15};
+    std::vector<int> cells;
+    for (const auto& [width, height] : {std::pair{1024, 768}, {1920, 1080}}) {
+        start(width, height);
+        EXPECT_EQ(std::pair(Module2::columncount(), Module2::rowcount()), std::pair(16, 15));
+        EXPECT_LE(variables::bottomedge, graphics().load.twips.top()) << width;
+        cells.push_back(variables::cellsize);
+    }
+    EXPECT_GT(cells[1], cells[0]);
+    lessons::Lesson lesson;
+    lessons::open(lesson);
+    EXPECT_EQ(Module2::columncount(), 8);
+    lessons::leave();
+    EXPECT_EQ(std::pair(Module2::columncount(), int{variables::cellsize}), std::pair(16, cells[1]));
 }
 
 TEST_F(SchoolFolderTest, TheWriterCanBeTheLoginAndTheReportAlwaysAPdf) {
