@@ -118,6 +118,10 @@ int main(int argc, char* argv[]) {
     // Before the first paint, so the floor is never seen without its lesson.
     if (!line.given.isEmpty() && !lessons::opensInstead(line.given))
         classview::loadGivenProgram(line.given);
+    // The school's lesson, unless the pupil's command line opened one.
+    if (const QString& lesson = settings::current().lesson;
+        !lesson.isEmpty() && !lessons::current())
+        lessons::openFile(lesson);
     const int result = QApplication::exec();
     unloadWindows();
     return result;
