@@ -12,6 +12,7 @@
 #include "lessons/play.h"
 #include "platform/application.h"
 #include "platform/speech.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -49,6 +50,11 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QStringLiteral("Opens the lesson editor for teachers instead, on the lesson file that "
                        "follows, if any."));
     parser.addOption(editLesson);
+    const QCommandLineOption settingsInForce(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("settings",
+                                    "Prints the settings in force and where each came from."));
+    parser.addOption(settingsInForce);
     const a11y::CommandLine accessOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("file"),
@@ -62,6 +68,11 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             qPrintable(parser.helpText()));
         std::exit(EXIT_SUCCESS);
     }
+    if (parser.isSet(settingsInForce)) {
+        std::printf("%s", qPrintable(settings::report(settings::files(), settings::readFiles())));
+        std::exit(EXIT_SUCCESS);
+    }
+    settings::readAtStart();
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
     // otherwise a program or lesson file to open.
     const QStringList given = parser.positionalArguments();
@@ -77,7 +88,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_FAILURE);
     }
     QString problem;
-    const std::optional<a11y::Options> chosen = accessOptions.read(problem);
+    const std::optional<a11y::Options> chosen =
+        accessOptions.read(problem, settings::current().access);
     if (!chosen) {
         std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(problem));
         std::exit(EXIT_FAILURE);
@@ -100,12 +112,16 @@ int main(int argc, char* argv[]) {
     // The teacher's class view or lesson editor, in place of the pupil's windows.
     if (line.classView) return classview::run(line.given);
     if (line.editLesson) return lessons::runLessonEditor(line.given);
-    platform::setSpokenMode(line.speak);
+    platform::setSpokenMode(line.speak || settings::current().speak);
     graphics();
     lessons::acceptDrops();
     // Before the first paint, so the floor is never seen without its lesson.
     if (!line.given.isEmpty() && !lessons::opensInstead(line.given))
         classview::loadGivenProgram(line.given);
+    // The school's lesson, unless the pupil's command line opened one.
+    if (const QString& lesson = settings::current().lesson;
+        !lesson.isEmpty() && !lessons::current())
+        lessons::openFile(lesson);
     const int result = QApplication::exec();
     unloadWindows();
     return result;
