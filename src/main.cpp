@@ -13,6 +13,7 @@
 #include "lessons/play.h"
 #include "platform/application.h"
 #include "platform/speech.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -73,14 +74,21 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QStringLiteral("lang"),
         QCoreApplication::translate(
             "CommandLine",
-            "Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the desktop's language."),
+            "Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the school's or the desktop's "
+            "language."),
         QCoreApplication::translate("CommandLine", "LANGUAGE"));
     parser.addOption(lang);
+    const QCommandLineOption settingsInForce(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("settings",
+                                    "Prints the settings in force and where each came from."));
+    parser.addOption(settingsInForce);
     const a11y::CommandLine accessOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A program (.mlo) or lesson (.marlo-lesson) to open."),
-        QStringLiteral("[file]"));
+        QCoreApplication::translate("CommandLine",
+                                    "A program (.mlo) or lesson (.marlo-lesson) to open."),
+        QCoreApplication::translate("CommandLine", "[file]"));
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
         std::printf("%s\n%s\n", qPrintable(parser.helpText()),
@@ -89,6 +97,16 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                         "See marlo(1) for the keys, where programs and reports are "
                         "kept,\nand what each message means.")));
         std::exit(EXIT_SUCCESS);
+    }
+    if (parser.isSet(settingsInForce)) {
+        std::printf("%s", qPrintable(settings::report(settings::files(), settings::readFiles())));
+        std::exit(EXIT_SUCCESS);
+    }
+    settings::readAtStart();
+    // The school's language, where --lang chose none.
+    if (languageOption(argc, argv).isEmpty() && !settings::current().language.isEmpty()) {
+        language::choose(settings::current().language);
+        language::install(reader);
     }
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
     // otherwise a program or lesson file to open.
@@ -107,7 +125,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_FAILURE);
     }
     QString problem;
-    const std::optional<a11y::Options> chosen = accessOptions.read(problem);
+    const std::optional<a11y::Options> chosen =
+        accessOptions.read(problem, settings::current().access);
     if (!chosen) {
         std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(problem));
         std::exit(EXIT_FAILURE);
@@ -132,12 +151,16 @@ int main(int argc, char* argv[]) {
     if (line.classView) return classview::run(line.given);
     if (line.editLesson) return lessons::runLessonEditor(line.given);
     platform::setSpeechLocale(language::locale());
-    platform::setSpokenMode(line.speak);
+    platform::setSpokenMode(line.speak || settings::current().speak);
     graphics();
     lessons::acceptDrops();
     // Before the first paint, so the floor is never seen without its lesson.
     if (!line.given.isEmpty() && !lessons::opensInstead(line.given))
         classview::loadGivenProgram(line.given);
+    // The school's lesson, unless the pupil's command line opened one.
+    if (const QString& lesson = settings::current().lesson;
+        !lesson.isEmpty() && !lessons::current())
+        lessons::openFile(lesson);
     const int result = QApplication::exec();
     unloadWindows();
     return result;

@@ -20,10 +20,6 @@
         <translation>Yn agor golygydd gwersi&apos;r athrawon yn lle hynny, ar y ffeil wers sy&apos;n dilyn, os oes un.</translation>
     </message>
     <message>
-        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the desktop&apos;s language.</source>
-        <translation>Yn siarad IAITH (cy, de, en, es, fr, pl) yn lle iaith y bwrdd gwaith.</translation>
-    </message>
-    <message>
         <source>LANGUAGE</source>
         <translation>IAITH</translation>
     </message>
@@ -38,6 +34,18 @@ a beth mae pob neges yn ei olygu.</translation>
 Try &apos;%1 --help&apos;.</source>
         <translation>%1: ymresymiad annisgwyl &apos;%2&apos;
 Rhowch gynnig ar &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the school&apos;s or the desktop&apos;s language.</source>
+        <translation>Yn siarad IAITH (cy, de, en, es, fr, pl) yn lle iaith yr ysgol neu&apos;r bwrdd gwaith.</translation>
+    </message>
+    <message>
+        <source>A program (.mlo) or lesson (.marlo-lesson) to open.</source>
+        <translation>Rhaglen (.mlo) neu wers (.marlo-lesson) i&apos;w hagor.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[ffeil]</translation>
     </message>
 </context>
 <context>
@@ -555,6 +563,13 @@ Wyt ti eisiau rhoi un newydd yn ei le?</translation>
     </message>
 </context>
 <context>
+    <name>files</name>
+    <message>
+        <source>folder missing</source>
+        <translation>dim ffolder</translation>
+    </message>
+</context>
+<context>
     <name>lessons</name>
     <message>
         <source>The lesson has no title.</source>
@@ -982,6 +997,129 @@ Ydych chi eisiau eu gadael?</translation>
     <message>
         <source>New lesson</source>
         <translation>Gwers newydd</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Prints the settings in force and where each came from.</source>
+        <translation>Yn argraffu&apos;r gosodiadau sydd mewn grym ac o ble daeth pob un.</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>nid true na false</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>nid rhif cyfan o %1 i %2</translation>
+    </message>
+    <message>
+        <source>no login name for %u</source>
+        <translation>dim enw mewngofnodi ar gyfer %u</translation>
+    </message>
+    <message>
+        <source>no home for ~</source>
+        <translation>dim cartref ar gyfer ~</translation>
+    </message>
+    <message>
+        <source>not an absolute path</source>
+        <translation>nid llwybr absoliwt</translation>
+    </message>
+    <message>
+        <source>brindle/marlo/programs in the home</source>
+        <translation>brindle/marlo/programs yn y cartref</translation>
+    </message>
+    <message>
+        <source>as many as fit the screen</source>
+        <translation>cymaint ag sy&apos;n ffitio&apos;r sgrin</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>false</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>dim</translation>
+    </message>
+    <message>
+        <source>false: the writer is &quot;me&quot;</source>
+        <translation>false: yr awdur yw &quot;me&quot;</translation>
+    </message>
+    <message>
+        <source>false: the default printer if any</source>
+        <translation>false: yr argraffydd arferol os oes un</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s</source>
+        <translation>iaith y bwrdd gwaith</translation>
+    </message>
+    <message>
+        <source>not a language such as fr or de_CH</source>
+        <translation>nid iaith fel fr neu de_CH</translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation>1.5</translation>
+    </message>
+    <message>
+        <source>not a number of seconds from %1 to %2</source>
+        <translation>nid nifer o eiliadau o %1 i %2</translation>
+    </message>
+    <message>
+        <source>%1 ignored: %2</source>
+        <translation>%1 wedi&apos;i anwybyddu: %2</translation>
+    </message>
+    <message>
+        <source>not a settings file of at most %1 bytes</source>
+        <translation>nid ffeil gosodiadau o %1 beit ar y mwyaf</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ni ellir ei darllen</translation>
+    </message>
+    <message>
+        <source>not in the settings&apos; format</source>
+        <translation>nid yn fformat y gosodiadau</translation>
+    </message>
+    <message>
+        <source>%1: %2 ignored: no such setting</source>
+        <translation>%1: %2 wedi&apos;i anwybyddu: does dim gosodiad o&apos;r fath</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 ignored: %4</source>
+        <translation>%1: %2=%3 wedi&apos;i anwybyddu: %4</translation>
+    </message>
+    <message>
+        <source>[floor] ignored: columns and rows go together</source>
+        <translation>[floor] wedi&apos;i anwybyddu: mae colofnau a rhesi&apos;n mynd gyda&apos;i gilydd</translation>
+    </message>
+    <message>
+        <source>MARLO&apos;s settings files, each over the one before:</source>
+        <translation>Ffeiliau gosodiadau MARLO, pob un dros yr un o&apos;i blaen:</translation>
+    </message>
+    <message>
+        <source>not there</source>
+        <translation>ddim yno</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>wedi&apos;i darllen</translation>
+    </message>
+    <message>
+        <source>In force:</source>
+        <translation>Mewn grym:</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (rhagosodiad)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(o %1)</translation>
+    </message>
+    <message>
+        <source>Ignored:</source>
+        <translation>Wedi&apos;u hanwybyddu:</translation>
     </message>
 </context>
 </TS>

@@ -20,10 +20,6 @@
         <translation>Öffnet stattdessen den Lektionseditor für Lehrkräfte, mit der folgenden Lektionsdatei, falls angegeben.</translation>
     </message>
     <message>
-        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the desktop&apos;s language.</source>
-        <translation>Spricht SPRACHE (cy, de, en, es, fr, pl) statt der Sprache des Desktops.</translation>
-    </message>
-    <message>
         <source>LANGUAGE</source>
         <translation>SPRACHE</translation>
     </message>
@@ -38,6 +34,18 @@ und was jede Meldung bedeutet.</translation>
 Try &apos;%1 --help&apos;.</source>
         <translation>%1: unerwartetes Argument &apos;%2&apos;
 Siehe &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the school&apos;s or the desktop&apos;s language.</source>
+        <translation>Spricht SPRACHE (cy, de, en, es, fr, pl) statt der Sprache der Schule oder des Desktops.</translation>
+    </message>
+    <message>
+        <source>A program (.mlo) or lesson (.marlo-lesson) to open.</source>
+        <translation>Ein Programm (.mlo) oder eine Lektion (.marlo-lesson) zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
     </message>
 </context>
 <context>
@@ -555,6 +563,13 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>files</name>
+    <message>
+        <source>folder missing</source>
+        <translation>Ordner fehlt</translation>
+    </message>
+</context>
+<context>
     <name>lessons</name>
     <message>
         <source>The lesson has no title.</source>
@@ -982,6 +997,129 @@ Möchten Sie sie verwerfen?</translation>
     <message>
         <source>New lesson</source>
         <translation>Neue Lektion</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Prints the settings in force and where each came from.</source>
+        <translation>Zeigt die geltenden Einstellungen und woher jede stammt.</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>weder true noch false</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>keine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>no login name for %u</source>
+        <translation>kein Anmeldename für %u</translation>
+    </message>
+    <message>
+        <source>no home for ~</source>
+        <translation>kein Home-Ordner für ~</translation>
+    </message>
+    <message>
+        <source>not an absolute path</source>
+        <translation>kein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>brindle/marlo/programs in the home</source>
+        <translation>brindle/marlo/programs im Home-Ordner</translation>
+    </message>
+    <message>
+        <source>as many as fit the screen</source>
+        <translation>so viele, wie auf den Bildschirm passen</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>false</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>false: the writer is &quot;me&quot;</source>
+        <translation>false: der Autor ist &quot;me&quot;</translation>
+    </message>
+    <message>
+        <source>false: the default printer if any</source>
+        <translation>false: der Standarddrucker, falls vorhanden</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s</source>
+        <translation>die des Desktops</translation>
+    </message>
+    <message>
+        <source>not a language such as fr or de_CH</source>
+        <translation>keine Sprache wie fr oder de_CH</translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation>1,5</translation>
+    </message>
+    <message>
+        <source>not a number of seconds from %1 to %2</source>
+        <translation>keine Sekundenzahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 ignored: %2</source>
+        <translation>%1 ignoriert: %2</translation>
+    </message>
+    <message>
+        <source>not a settings file of at most %1 bytes</source>
+        <translation>keine Einstellungsdatei von höchstens %1 Bytes</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>not in the settings&apos; format</source>
+        <translation>nicht im Format der Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1: %2 ignored: no such setting</source>
+        <translation>%1: %2 ignoriert: diese Einstellung gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 ignored: %4</source>
+        <translation>%1: %2=%3 ignoriert: %4</translation>
+    </message>
+    <message>
+        <source>[floor] ignored: columns and rows go together</source>
+        <translation>[floor] ignoriert: Spalten und Zeilen gehören zusammen</translation>
+    </message>
+    <message>
+        <source>MARLO&apos;s settings files, each over the one before:</source>
+        <translation>Die Einstellungsdateien von MARLO, jede über der vorigen:</translation>
+    </message>
+    <message>
+        <source>not there</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>In force:</source>
+        <translation>Es gilt:</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (Standard)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(aus %1)</translation>
+    </message>
+    <message>
+        <source>Ignored:</source>
+        <translation>Ignoriert:</translation>
     </message>
 </context>
 </TS>

@@ -20,10 +20,6 @@
         <translation>Abre en su lugar el editor de lecciones para docentes, con el archivo de lección que sigue, si lo hay.</translation>
     </message>
     <message>
-        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the desktop&apos;s language.</source>
-        <translation>Habla IDIOMA (cy, de, en, es, fr, pl) en lugar del idioma del escritorio.</translation>
-    </message>
-    <message>
         <source>LANGUAGE</source>
         <translation>IDIOMA</translation>
     </message>
@@ -38,6 +34,18 @@ y qué significa cada mensaje.</translation>
 Try &apos;%1 --help&apos;.</source>
         <translation>%1: argumento inesperado &apos;%2&apos;
 Pruebe &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the school&apos;s or the desktop&apos;s language.</source>
+        <translation>Habla IDIOMA (cy, de, en, es, fr, pl) en lugar del idioma de la escuela o del escritorio.</translation>
+    </message>
+    <message>
+        <source>A program (.mlo) or lesson (.marlo-lesson) to open.</source>
+        <translation>Un programa (.mlo) o una lección (.marlo-lesson) que abrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[archivo]</translation>
     </message>
 </context>
 <context>
@@ -555,6 +563,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>files</name>
+    <message>
+        <source>folder missing</source>
+        <translation>falta la carpeta</translation>
+    </message>
+</context>
+<context>
     <name>lessons</name>
     <message>
         <source>The lesson has no title.</source>
@@ -982,6 +997,129 @@ Do you want to leave them?</source>
     <message>
         <source>New lesson</source>
         <translation>Lección nueva</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Prints the settings in force and where each came from.</source>
+        <translation>Muestra los ajustes vigentes y de dónde viene cada uno.</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>ni true ni false</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>no es un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>no login name for %u</source>
+        <translation>no hay nombre de usuario para %u</translation>
+    </message>
+    <message>
+        <source>no home for ~</source>
+        <translation>no hay carpeta personal para ~</translation>
+    </message>
+    <message>
+        <source>not an absolute path</source>
+        <translation>no es una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>brindle/marlo/programs in the home</source>
+        <translation>brindle/marlo/programs en la carpeta personal</translation>
+    </message>
+    <message>
+        <source>as many as fit the screen</source>
+        <translation>tantas como quepan en la pantalla</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>false</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>false: the writer is &quot;me&quot;</source>
+        <translation>false: el autor es &quot;me&quot;</translation>
+    </message>
+    <message>
+        <source>false: the default printer if any</source>
+        <translation>false: la impresora predeterminada, si la hay</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s</source>
+        <translation>el del escritorio</translation>
+    </message>
+    <message>
+        <source>not a language such as fr or de_CH</source>
+        <translation>no es un idioma como fr o de_CH</translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation>1,5</translation>
+    </message>
+    <message>
+        <source>not a number of seconds from %1 to %2</source>
+        <translation>no es un número de segundos de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 ignored: %2</source>
+        <translation>%1 ignorado: %2</translation>
+    </message>
+    <message>
+        <source>not a settings file of at most %1 bytes</source>
+        <translation>no es un archivo de ajustes de como mucho %1 bytes</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>not in the settings&apos; format</source>
+        <translation>no está en el formato de los ajustes</translation>
+    </message>
+    <message>
+        <source>%1: %2 ignored: no such setting</source>
+        <translation>%1: %2 ignorado: no existe ese ajuste</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 ignored: %4</source>
+        <translation>%1: %2=%3 ignorado: %4</translation>
+    </message>
+    <message>
+        <source>[floor] ignored: columns and rows go together</source>
+        <translation>[floor] ignorado: columnas y filas van juntas</translation>
+    </message>
+    <message>
+        <source>MARLO&apos;s settings files, each over the one before:</source>
+        <translation>Archivos de ajustes de MARLO, cada uno sobre el anterior:</translation>
+    </message>
+    <message>
+        <source>not there</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>leído</translation>
+    </message>
+    <message>
+        <source>In force:</source>
+        <translation>Vigente:</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (predeterminado)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(de %1)</translation>
+    </message>
+    <message>
+        <source>Ignored:</source>
+        <translation>Ignorado:</translation>
     </message>
 </context>
 </TS>

@@ -20,10 +20,6 @@
         <translation>Ouvre plutôt l&apos;éditeur de leçons pour les enseignants, sur le fichier de leçon qui suit, s&apos;il y en a un.</translation>
     </message>
     <message>
-        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the desktop&apos;s language.</source>
-        <translation>Parle LANGUE (cy, de, en, es, fr, pl) au lieu de la langue du bureau.</translation>
-    </message>
-    <message>
         <source>LANGUAGE</source>
         <translation>LANGUE</translation>
     </message>
@@ -38,6 +34,18 @@ et le sens de chaque message.</translation>
 Try &apos;%1 --help&apos;.</source>
         <translation>%1 : argument inattendu &apos;%2&apos;
 Essayez &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the school&apos;s or the desktop&apos;s language.</source>
+        <translation>Parle LANGUE (cy, de, en, es, fr, pl) au lieu de la langue de l&apos;école ou du bureau.</translation>
+    </message>
+    <message>
+        <source>A program (.mlo) or lesson (.marlo-lesson) to open.</source>
+        <translation>Un programme (.mlo) ou une leçon (.marlo-lesson) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[fichier]</translation>
     </message>
 </context>
 <context>
@@ -555,6 +563,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>files</name>
+    <message>
+        <source>folder missing</source>
+        <translation>dossier absent</translation>
+    </message>
+</context>
+<context>
     <name>lessons</name>
     <message>
         <source>The lesson has no title.</source>
@@ -982,6 +997,129 @@ Voulez-vous les abandonner&#xa0;?</translation>
     <message>
         <source>New lesson</source>
         <translation>Nouvelle leçon</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Prints the settings in force and where each came from.</source>
+        <translation>Affiche les réglages en vigueur et d&apos;où vient chacun.</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>ni true ni false</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>pas un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>no login name for %u</source>
+        <translation>pas de nom de connexion pour %u</translation>
+    </message>
+    <message>
+        <source>no home for ~</source>
+        <translation>pas de dossier personnel pour ~</translation>
+    </message>
+    <message>
+        <source>not an absolute path</source>
+        <translation>pas un chemin absolu</translation>
+    </message>
+    <message>
+        <source>brindle/marlo/programs in the home</source>
+        <translation>brindle/marlo/programs dans le dossier personnel</translation>
+    </message>
+    <message>
+        <source>as many as fit the screen</source>
+        <translation>autant que l&apos;écran en contient</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>false</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>false: the writer is &quot;me&quot;</source>
+        <translation>false&#xa0;: l&apos;auteur est &quot;me&quot;</translation>
+    </message>
+    <message>
+        <source>false: the default printer if any</source>
+        <translation>false&#xa0;: l&apos;imprimante par défaut s&apos;il y en a une</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s</source>
+        <translation>celle du bureau</translation>
+    </message>
+    <message>
+        <source>not a language such as fr or de_CH</source>
+        <translation>pas une langue comme fr ou de_CH</translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation>1,5</translation>
+    </message>
+    <message>
+        <source>not a number of seconds from %1 to %2</source>
+        <translation>pas un nombre de secondes de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 ignored: %2</source>
+        <translation>%1 ignoré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not a settings file of at most %1 bytes</source>
+        <translation>pas un fichier de réglages d&apos;au plus %1 octets</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>not in the settings&apos; format</source>
+        <translation>pas au format des réglages</translation>
+    </message>
+    <message>
+        <source>%1: %2 ignored: no such setting</source>
+        <translation>%1&#xa0;: %2 ignoré&#xa0;: ce réglage n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 ignored: %4</source>
+        <translation>%1&#xa0;: %2=%3 ignoré&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>[floor] ignored: columns and rows go together</source>
+        <translation>[floor] ignoré&#xa0;: colonnes et lignes vont ensemble</translation>
+    </message>
+    <message>
+        <source>MARLO&apos;s settings files, each over the one before:</source>
+        <translation>Fichiers de réglages de MARLO, chacun par-dessus le précédent&#xa0;:</translation>
+    </message>
+    <message>
+        <source>not there</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lu</translation>
+    </message>
+    <message>
+        <source>In force:</source>
+        <translation>En vigueur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (par défaut)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(de %1)</translation>
+    </message>
+    <message>
+        <source>Ignored:</source>
+        <translation>Ignoré&#xa0;:</translation>
     </message>
 </context>
 </TS>

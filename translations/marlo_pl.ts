@@ -20,10 +20,6 @@
         <translation>Otwiera zamiast tego edytor lekcji dla nauczycieli, z plikiem lekcji podanym dalej, jeśli jest.</translation>
     </message>
     <message>
-        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the desktop&apos;s language.</source>
-        <translation>Mówi w JĘZYKU (cy, de, en, es, fr, pl) zamiast języka pulpitu.</translation>
-    </message>
-    <message>
         <source>LANGUAGE</source>
         <translation>JĘZYK</translation>
     </message>
@@ -38,6 +34,18 @@ i co znaczy każdy komunikat.</translation>
 Try &apos;%1 --help&apos;.</source>
         <translation>%1: nieoczekiwany argument &apos;%2&apos;
 Spróbuj &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the school&apos;s or the desktop&apos;s language.</source>
+        <translation>Mówi w JĘZYKU (cy, de, en, es, fr, pl) zamiast języka szkoły lub pulpitu.</translation>
+    </message>
+    <message>
+        <source>A program (.mlo) or lesson (.marlo-lesson) to open.</source>
+        <translation>Program (.mlo) lub lekcja (.marlo-lesson) do otwarcia.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[plik]</translation>
     </message>
 </context>
 <context>
@@ -555,6 +563,13 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>files</name>
+    <message>
+        <source>folder missing</source>
+        <translation>brak folderu</translation>
+    </message>
+</context>
+<context>
     <name>lessons</name>
     <message>
         <source>The lesson has no title.</source>
@@ -982,6 +997,129 @@ Czy je porzucić?</translation>
     <message>
         <source>New lesson</source>
         <translation>Nowa lekcja</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Prints the settings in force and where each came from.</source>
+        <translation>Pokazuje obowiązujące ustawienia i skąd pochodzi każde z nich.</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>ani true, ani false</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>to nie liczba całkowita od %1 do %2</translation>
+    </message>
+    <message>
+        <source>no login name for %u</source>
+        <translation>brak nazwy logowania dla %u</translation>
+    </message>
+    <message>
+        <source>no home for ~</source>
+        <translation>brak katalogu domowego dla ~</translation>
+    </message>
+    <message>
+        <source>not an absolute path</source>
+        <translation>to nie ścieżka bezwzględna</translation>
+    </message>
+    <message>
+        <source>brindle/marlo/programs in the home</source>
+        <translation>brindle/marlo/programs w katalogu domowym</translation>
+    </message>
+    <message>
+        <source>as many as fit the screen</source>
+        <translation>tyle, ile zmieści ekran</translation>
+    </message>
+    <message>
+        <source>false</source>
+        <translation>false</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>false: the writer is &quot;me&quot;</source>
+        <translation>false: autor to &quot;me&quot;</translation>
+    </message>
+    <message>
+        <source>false: the default printer if any</source>
+        <translation>false: drukarka domyślna, jeśli jest</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s</source>
+        <translation>język pulpitu</translation>
+    </message>
+    <message>
+        <source>not a language such as fr or de_CH</source>
+        <translation>to nie język, np. fr lub de_CH</translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation>1,5</translation>
+    </message>
+    <message>
+        <source>not a number of seconds from %1 to %2</source>
+        <translation>to nie liczba sekund od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 ignored: %2</source>
+        <translation>%1 pominięto: %2</translation>
+    </message>
+    <message>
+        <source>not a settings file of at most %1 bytes</source>
+        <translation>to nie plik ustawień o rozmiarze najwyżej %1 bajtów</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nie da się odczytać</translation>
+    </message>
+    <message>
+        <source>not in the settings&apos; format</source>
+        <translation>nie w formacie ustawień</translation>
+    </message>
+    <message>
+        <source>%1: %2 ignored: no such setting</source>
+        <translation>%1: %2 pominięto: nie ma takiego ustawienia</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 ignored: %4</source>
+        <translation>%1: %2=%3 pominięto: %4</translation>
+    </message>
+    <message>
+        <source>[floor] ignored: columns and rows go together</source>
+        <translation>[floor] pominięto: kolumny i wiersze podaje się razem</translation>
+    </message>
+    <message>
+        <source>MARLO&apos;s settings files, each over the one before:</source>
+        <translation>Pliki ustawień MARLO, każdy nad poprzednim:</translation>
+    </message>
+    <message>
+        <source>not there</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>odczytano</translation>
+    </message>
+    <message>
+        <source>In force:</source>
+        <translation>Obowiązuje:</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (domyślnie)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(z %1)</translation>
+    </message>
+    <message>
+        <source>Ignored:</source>
+        <translation>Pominięto:</translation>
     </message>
 </context>
 </TS>

@@ -37,12 +37,13 @@ struct Options {
 const Options& options();
 void setOptions(const Options& chosen);
 
-// The options on the command line: the constructor offers them to the parser, read() takes
-// what was given once the parser has processed it, or says what is wrong.
+// The options on the command line: the constructor offers them to the parser, read() adds
+// what was given to the school's options once the parser has processed it, or says what is
+// wrong.
 class CommandLine {
   public:
     explicit CommandLine(QCommandLineParser& parser);
-    std::optional<Options> read(QString& problem) const;
+    std::optional<Options> read(QString& problem, Options given = {}) const;
 
   private:
     QCommandLineParser& parser_;

@@ -42,12 +42,11 @@ CommandLine::CommandLine(QCommandLineParser& parser) : parser_(parser) {
     });
 }
 
-std::optional<Options> CommandLine::read(QString& problem) const {
-    Options given;
-    given.highContrast = parser_.isSet(highContrast);
-    given.twoSwitches = parser_.isSet(twoSwitches);
-    given.scan = parser_.isSet(scan) || given.twoSwitches;
-    given.stepButton = parser_.isSet(stepButton);
+std::optional<Options> CommandLine::read(QString& problem, Options given) const {
+    given.highContrast = given.highContrast || parser_.isSet(highContrast);
+    given.twoSwitches = given.twoSwitches || parser_.isSet(twoSwitches);
+    given.scan = given.scan || parser_.isSet(scan) || given.twoSwitches;
+    given.stepButton = given.stepButton || parser_.isSet(stepButton);
     if (parser_.isSet(scanSeconds)) {
         bool number = false;
         given.scanSeconds = parser_.value(scanSeconds).toDouble(&number);

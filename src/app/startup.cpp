@@ -5,6 +5,7 @@
 #include "app/variables.h"
 #include "layout/windows.h"
 #include "platform/resources.h"
+#include "settings/settings.h"
 #include "simulation/Module2.h"
 
 using namespace variables;
@@ -21,9 +22,18 @@ void GraphicsWindow::Form_Load() {
 
 void GraphicsWindow::startup() {
     author = QCoreApplication::translate("Names", "me");
+    // A school may keep each pupil's programs under their login name instead.
+    if (settings::current().writerFromLogin) {
+        if (const QString login = settings::loginName().trimmed(); !login.isEmpty()) author = login;
+    }
     programname = QCoreApplication::translate("Names", "my program");
     saved = yes;
     draweverything();
+    // The school's floor needs the layout just made to size its cells.
+    if (settings::current().floor) {
+        Module2::fixfloor(std::nullopt);
+        Module2::resetfloor();
+    }
     load.setText(platform::resourceString(101));
     PrintButton.setText(platform::resourceString(102));
     save.setText(platform::resourceString(103));

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <optional>
 
 #ifndef Q_OS_WIN
@@ -12,6 +13,7 @@
 #include "app/variables.h"
 #include "files/files.h"
 #include "platform/file_names.h"
+#include "settings/settings.h"
 
 namespace files {
 
@@ -48,6 +50,8 @@ std::optional<QString> treeRoot() {
 }  // namespace
 
 std::optional<QString> programsDirectory() {
+    if (const QString& school = settings::current().programsFolder; !school.isEmpty())
+        return school;
     const std::optional<QString> root = treeRoot();
     if (!root) return std::nullopt;
     return *root + QStringLiteral("/brindle/marlo/programs");
@@ -62,6 +66,12 @@ QString writerDirectory() {
 }
 
 void makedirs() {
+    // The school's folder, on a share perhaps, is the school's to make: only the writer's, and
+    // nothing at all where the folder is missing, lest a share not mounted be made on the disk.
+    if (!settings::current().programsFolder.isEmpty()) {
+        if (!programsDirectoryMissing()) makedir(writerDirectory());
+        return;
+    }
     const std::optional<QString> root = treeRoot();
     if (!root) return;
     makedir(*root + QStringLiteral("/brindle"));
@@ -69,6 +79,11 @@ void makedirs() {
     makedir(*programsDirectory());
     // The programs directory again when the writer's name names no directory of its own.
     makedir(writerDirectory());
+}
+
+bool programsDirectoryMissing() {
+    const QString& school = settings::current().programsFolder;
+    return !school.isEmpty() && !QFileInfo(school).isDir();
 }
 
 void makedir(const QString& path) {

@@ -1,9 +1,6 @@
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/status.h"
 #include "app/stop_rule.h"
@@ -15,6 +12,7 @@
 #include "platform/file_names.h"
 #include "platform/regular_file.h"
 #include "platform/services.h"
+#include "platform/whole_file.h"
 
 using namespace variables;
 
@@ -42,30 +40,23 @@ QString fileToOpen() {
     return programname;
 }
 
-// Written to a temporary file beside the old one and renamed over it only when all of it is
-// on the disk, so a failed save leaves the earlier file as it was.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // commit() alone would rename a file whose last buffered bytes never reached the disk, and
-    // it syncs before renaming but pays no heed when the sync fails.
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+// Said instead of "cancelled!" when the school's folder, a share perhaps, is not there: the
+// program is still in MARLO, and saving again once the share is back saves it.
+QString folderMissing() {
+    return QCoreApplication::translate("files", "folder missing");
 }
 
 bool trySave() {
     // Without a home there is nowhere of the pupil's own to save to.
-    if (files::writerDirectory().isEmpty()) return false;
+    if (files::writerDirectory().isEmpty() || files::programsDirectoryMissing()) return false;
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
         {files::writerDirectory(), programname,
          QCoreApplication::translate("Files", "MARLO files (*.mlo)"), extension});
     if (!chosen) return false;
     const QString path = withExtension(*chosen);
     programname = QFileInfo(path).fileName().chopped(extension.size());
-    if (!writeWhole(path, files::writeProgramLine({fileheader, programname, author, prog})))
+    if (!platform::writeWhole(path,
+                              files::writeProgramLine({fileheader, programname, author, prog})))
         return false;
     graphics().progname.setText(programname);
     saved = yes;
@@ -79,7 +70,9 @@ void GraphicsWindow::save_Click() {
     showStatus(QString());
     files::makedirs();
     if (!trySave()) {
-        showStatus(QCoreApplication::translate("Status", "cancelled!"));
+        showStatus(files::programsDirectoryMissing()
+                       ? folderMissing()
+                       : QCoreApplication::translate("Status", "cancelled!"));
         saved = no;
     }
 }
@@ -95,6 +88,7 @@ void GraphicsWindow::load_Click() {
 
 void GraphicsWindow::loadprogram() {
     files::makedirs();
+    if (files::programsDirectoryMissing()) return showStatus(folderMissing());
     const std::optional<QString> chosen =
         platform::seam<platform::FileDialogs>().open(lessons::withLessons(
             {files::writerDirectory(), fileToOpen(),

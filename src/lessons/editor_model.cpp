@@ -1,15 +1,13 @@
 #include "lessons/editor_model.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 
 #include "lessons/mat.h"
+#include "platform/whole_file.h"
 
 namespace lessons {
 
@@ -128,17 +126,9 @@ ReadLesson readLessonFile(const QString& path) {
 }
 
 QString writeLessonFile(const QString& path, const QByteArray& bytes) {
-    // A temporary file beside the old one, renamed over it only when all of it is on the disk.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    // commit() syncs before renaming but pays no heed when the sync fails.
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why.isEmpty() ? Text::tr("The disk did not take the whole file.") : why;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    QString why;
+    if (platform::writeWhole(path, bytes, &why)) return {};
+    return why.isEmpty() ? Text::tr("The disk did not take the whole file.") : why;
 }
 
 ChosenMat readMatFile(const QString& path) {

@@ -10,6 +10,7 @@
 #include "layout/windows.h"
 #include "platform/services.h"
 #include "printing/PrinterSupport.h"
+#include "settings/settings.h"
 
 using namespace variables;
 
@@ -71,9 +72,11 @@ bool printReport(platform::PrintJob& job) {
 
 void GraphicsWindow::PrintButton_Click() {
     if (stopsRun()) return;
-    // The default printer; without one, a PDF in the writer's own folder to print elsewhere.
+    // The default printer; without one, a PDF in the writer's own folder to print elsewhere. A
+    // school may want the PDF always.
     platform::Printers& printers = platform::seam<platform::Printers>();
-    const std::optional<QString> printerName = printers.defaultPrinterName();
+    const std::optional<QString> printerName =
+        settings::current().alwaysPdf ? std::nullopt : printers.defaultPrinterName();
     std::unique_ptr<platform::PrintJob> job;
     if (printerName) {
         job = printers.openPrinter(*printerName);

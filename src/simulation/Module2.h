@@ -12,8 +12,8 @@ int rowcount();
 
 // The one way to give the floor a size of its own, whatever the window: a lesson's grid, or a
 // school's fixed floor. Its cells are as large as fit the band between the name boxes and the
-// bottom row, below `above` twips kept free at the top of the band. Nothing: the window's
-// floor and the screen's cells again.
+// bottom row, below `above` twips kept free at the top of the band. Nothing: the school's
+// floor if it sets one, else the window's floor and the screen's cells again.
 struct FixedFloor {
     int columns = 0;
     int rows = 0;

@@ -6,6 +6,7 @@
 #include "platform/screen.h"
 #include "platform/single_instance.h"
 #include "platform/twips.h"
+#include "settings/settings.h"
 #include "simulation/Module2.h"
 
 using platform::single;
@@ -15,6 +16,14 @@ namespace Module2 {
 
 namespace {
 std::optional<FixedFloor> fixed;
+
+// A school's floor stands wherever no lesson's does, in the class view's reports too.
+std::optional<FixedFloor> inForce() {
+    if (fixed) return fixed;
+    if (const std::optional<settings::Floor>& school = settings::current().floor)
+        return FixedFloor{school->columns, school->rows, 0};
+    return std::nullopt;
+}
 std::int16_t screenCellsize = 0;
 
 // Whole cells that fit in a length, less half a cell; never fewer than none, so a tiny
@@ -50,13 +59,13 @@ double floorHeight() {
 }  // namespace
 
 int columncount() {
-    if (fixed) return fixed->columns;
+    if (const std::optional<FixedFloor> floor = inForce()) return floor->columns;
     if (!laidOut()) return cellsIn(mainWindowWidth());
     return cellsIn(graphics().twips.width());
 }
 
 int rowcount() {
-    if (fixed) return fixed->rows;
+    if (const std::optional<FixedFloor> floor = inForce()) return floor->rows;
     if (!laidOut()) return cellsIn(floorHeight());
     const GraphicsWindow& main = graphics();
     return cellsIn(main.load.twips.top() - main.progname.twips.top() -
@@ -66,6 +75,7 @@ int rowcount() {
 void fixfloor(const std::optional<FixedFloor>& floor) {
     if (!fixed) screenCellsize = cellsize;
     fixed = floor;
+    if (!fixed) fixed = inForce();
     if (!fixed) {
         cellsize = screenCellsize;
         return;

@@ -127,3 +127,20 @@ wait_status() {
         sleep 0.2
     done
 }
+
+# The first visible window of that title, if any.
+dialogue() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
+# answer TITLE TEXT [typed]: waits for the window, types into it and, unless "typed", Return.
+answer() {
+    local window= i
+    for i in $(seq 50); do
+        window=$(dialogue "$1")
+        [[ -n $window ]] && break
+        sleep 0.2
+    done
+    [[ -n $window ]] || fail "no \"$1\" window to answer $2"
+    sleep 0.5
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers ctrl+a type --delay 50 "$2"
+    [[ ${3:-} == typed ]] || { xdotool key Return && sleep 1; }
+}

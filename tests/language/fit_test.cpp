@@ -58,11 +58,13 @@ TEST_P(FitTest, EveryTextFitsItsControl) {
     }
     // Every status message; a saved report's name may lose its middle, the words may not.
     const QString name = QCoreApplication::translate("Names", "my program");
-    for (const QString& source : sourcesOf(GetParam(), QStringLiteral("Status"))) {
-        QString text = QCoreApplication::translate("Status", source.toUtf8().constData());
-        if (text.contains(QLatin1String("%1"))) text = text.arg(name);
-        showStatus(text);
-        EXPECT_EQ(graphics().warnings.fit().text, text);
+    for (const char* context : {"Status", "files"}) {
+        for (const QString& source : sourcesOf(GetParam(), QString::fromLatin1(context))) {
+            QString text = QCoreApplication::translate(context, source.toUtf8().constData());
+            if (text.contains(QLatin1String("%1"))) text = text.arg(name);
+            showStatus(text);
+            EXPECT_EQ(graphics().warnings.fit().text, text);
+        }
     }
     // The words drawn on the keypad's pictures, the step button's too, and the listing's words
     // after their spaces.

@@ -31,9 +31,13 @@ share=./usr/share
 for path in ./usr/bin/marlo $share/applications/org.brindle.marlo.desktop \
     $share/metainfo/org.brindle.marlo.metainfo.xml $share/man/man1/marlo.1.gz \
     $share/doc/marlo/{copyright,changelog.gz} $share/icons/hicolor/scalable/apps/marlo.svg \
-    $share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/marlo.png; do
+    $share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/marlo.png \
+    ./etc/xdg/brindle/marlo.conf; do
     grep -qxF "$path" <<<"$contents" || fail "not in the package: $path"
 done
+# The school's settings survive an upgrade.
+dpkg-deb -I "$deb" conffiles | grep -qx /etc/xdg/brindle/marlo.conf ||
+    fail "/etc/xdg/brindle/marlo.conf is no conffile"
 
 root=$out/root
 dpkg-deb -x "$deb" "$root"
