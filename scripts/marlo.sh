@@ -14,6 +14,7 @@ cd "$(dirname "$self")/.."
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev libgtest-dev
           qt6-speech-dev qt6-declarative-dev
           qt6-svg-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           fonts-liberation fonts-dejavu-core clang-format clang libclang-rt-14-dev
           xvfb xauth xdotool x11-utils imagemagick poppler-utils file
           # the screen-reader check: a private session bus, the accessibility bus, pyatspi
@@ -22,7 +23,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libfontco
 # The engines for spoken mode; tests use a fake, so only running MARLO needs them.
 # Speech-dispatcher with its Flite voice comes first: Qt 6.4's own Flite plugin drops
 # words said soon after one another.
-speech=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-flite qt6-speech-flite-plugin)
+# espeak-ng brings the voices for MARLO's other languages.
+speech=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-flite qt6-speech-flite-plugin
+        speech-dispatcher-espeak-ng)
 
 install_missing() {
     local missing=()

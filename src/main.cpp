@@ -6,6 +6,7 @@
 
 #include "access/access.h"
 #include "classview/class_view.h"
+#include "language/language.h"
 #include "layout/windows.h"
 #include "lessons/editor.h"
 #include "lessons/lesson.h"
@@ -25,31 +26,58 @@ struct CommandLine {
     QString given;
 };
 
+// The value of --lang, looked for before the parser so that --help is in that language too.
+QString languageOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QString word = QString::fromLocal8Bit(argv[i]);
+        if (word == QLatin1String("--")) break;
+        for (const QLatin1String name : {QLatin1String("--lang"), QLatin1String("-lang")}) {
+            if (word == name && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
+            if (word.startsWith(name + QLatin1Char('='))) return word.mid(name.size() + 1);
+        }
+    }
+    return QString();
+}
+
 // Read before any window system is reached, so --help and --version work without a display.
 // Qt's parser prints and ends the process for --version and for an option it does not know;
 // Qt's own options (-platform, -style...) are not offered, so they are unknown too.
 CommandLine readCommandLine(int argc, char* argv[]) {
-    const QCoreApplication reader(argc, argv);
+    QCoreApplication reader(argc, argv);
+    language::choose(languageOption(argc, argv));
+    language::install(reader);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Program a floor robot with its keypad and watch it drive."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Program a floor robot with its keypad and watch it drive."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not addHelpOption(): its --help-all would list Qt options that are refused here.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     parser.addVersionOption();
     const QCommandLineOption speak(
         QStringLiteral("speak"),
-        QStringLiteral("Says aloud each key pressed, each step of a run and how it ended."));
+        QCoreApplication::translate(
+            "CommandLine", "Says aloud each key pressed, each step of a run and how it ended."));
     parser.addOption(speak);
     const QCommandLineOption classView(QStringLiteral("class"), classview::optionHelp());
     parser.addOption(classView);
     const QCommandLineOption editLesson(
         QStringLiteral("edit-lesson"),
-        QStringLiteral("Opens the lesson editor for teachers instead, on the lesson file that "
-                       "follows, if any."));
+        QCoreApplication::translate(
+            "CommandLine",
+            "Opens the lesson editor for teachers instead, on the lesson file that follows, if "
+            "any."));
     parser.addOption(editLesson);
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Speaks LANGUAGE (cy, de, en, es, fr, pl) instead of the school's or the desktop's "
+            "language."),
+        QCoreApplication::translate("CommandLine", "LANGUAGE"));
+    parser.addOption(lang);
     const QCommandLineOption settingsInForce(
         QStringLiteral("settings"),
         QCoreApplication::translate("settings",
@@ -58,14 +86,16 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     const a11y::CommandLine accessOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("A program (.mlo) or lesson (.marlo-lesson) to open."),
-        QStringLiteral("[file]"));
+        QCoreApplication::translate("CommandLine",
+                                    "A program (.mlo) or lesson (.marlo-lesson) to open."),
+        QCoreApplication::translate("CommandLine", "[file]"));
     parser.process(QCoreApplication::arguments());
     if (parser.isSet(help)) {
-        std::printf(
-            "%s\nSee marlo(1) for the keys, where programs and reports are kept,\nand what "
-            "each message means.\n",
-            qPrintable(parser.helpText()));
+        std::printf("%s\n%s\n", qPrintable(parser.helpText()),
+                    qPrintable(QCoreApplication::translate(
+                        "CommandLine",
+                        "See marlo(1) for the keys, where programs and reports are "
+                        "kept,\nand what each message means.")));
         std::exit(EXIT_SUCCESS);
     }
     if (parser.isSet(settingsInForce)) {
@@ -73,6 +103,11 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_SUCCESS);
     }
     settings::readAtStart();
+    // The school's language, where --lang chose none.
+    if (languageOption(argc, argv).isEmpty() && !settings::current().language.isEmpty()) {
+        language::choose(settings::current().language);
+        language::install(reader);
+    }
     // One argument at most: with --class the class folder, with --edit-lesson a lesson,
     // otherwise a program or lesson file to open.
     const QStringList given = parser.positionalArguments();
@@ -83,8 +118,10 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         given.size() == 1 && (parser.isSet(classView) || parser.isSet(editLesson) ||
                               opens(QLatin1StringView(".mlo")) || opens(lessons::fileSuffix));
     if (!given.isEmpty() && !taken) {
-        std::fprintf(stderr, "%s: unexpected argument '%s'\nTry '%s --help'.\n", argv[0],
-                     qPrintable(given.constLast()), argv[0]);
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "CommandLine", "%1: unexpected argument '%2'\nTry '%1 --help'.")
+                                    .arg(QString::fromLocal8Bit(argv[0]), given.constLast())));
         std::exit(EXIT_FAILURE);
     }
     QString problem;
@@ -108,10 +145,12 @@ int main(int argc, char* argv[]) {
     platform::preferPlaceableWindows();
     platform::ReadAhead readAhead;
     QApplication application(argc, argv);
+    language::install(application);
     readAhead.finish();
     // The teacher's class view or lesson editor, in place of the pupil's windows.
     if (line.classView) return classview::run(line.given);
     if (line.editLesson) return lessons::runLessonEditor(line.given);
+    platform::setSpeechLocale(language::locale());
     platform::setSpokenMode(line.speak || settings::current().speak);
     graphics();
     lessons::acceptDrops();

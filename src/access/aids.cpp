@@ -10,6 +10,7 @@
 #include "app/status.h"
 #include "app/stop_rule.h"
 #include "app/variables.h"
+#include "language/fitting.h"
 #include "layout/design.h"
 #include "layout/windows.h"
 #include "platform/resources.h"
@@ -85,7 +86,7 @@ QPushButton* addStepButton() {
     button->twips.set(keypad.go.twips.left(), keypad.forwards.twips.top(),
                       keypad.forwards.twips.width(), keypad.forwards.twips.height());
     const platform::Picture picture = platform::bitmap(stepPicture);
-    button->setIcon(platform::icon(picture));
+    button->setIcon(language::keypadIcon(stepPicture));
     button->setIconSize(QSize(picture.width(), picture.height()));
     button->setAccessibleName(Texts::tr("step"));
     button->setToolTip(Texts::tr("step"));

@@ -1,11 +1,13 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "access/access.h"
 #include "access/parts.h"
 #include "layout/design.h"
 #include "layout/windows.h"
 #include "platform/screen.h"
+#include "printing/PrinterSupport.h"
 
 namespace a11y {
 
@@ -53,7 +55,11 @@ void largerListing(ProgramWindow& listing) {
         larger.points = points;
         larger.bold = true;
         box.setFont(larger);
-        const double widest = box.textWidth(QStringLiteral("backwards"));
+        // The longest command word: "backwards" in English, another in another language.
+        double widest = 0;
+        for (const char* letter : {"F", "B", "L", "R", "P"})
+            widest =
+                std::max(widest, box.textWidth(PrinterSupport::commandword(QLatin1String(letter))));
         larger.bold = false;
         box.setFont(larger);
         const bool fits = rows * box.textHeight() <= height &&

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "access/access.h"
 #include "app/status.h"
 #include "app/variables.h"
@@ -19,12 +21,12 @@ void GraphicsWindow::Form_Load() {
 }
 
 void GraphicsWindow::startup() {
-    author = QStringLiteral("me");
+    author = QCoreApplication::translate("Names", "me");
     // A school may keep each pupil's programs under their login name instead.
     if (settings::current().writerFromLogin) {
         if (const QString login = settings::loginName().trimmed(); !login.isEmpty()) author = login;
     }
-    programname = QStringLiteral("my program");
+    programname = QCoreApplication::translate("Names", "my program");
     saved = yes;
     draweverything();
     // The school's floor needs the layout just made to size its cells.

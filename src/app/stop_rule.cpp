@@ -1,6 +1,7 @@
 #include "app/stop_rule.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include "app/status.h"
@@ -14,7 +15,7 @@ QElapsedTimer sinceGoStartedRun;
 bool stopsRun() {
     if (variables::running != variables::yes) return false;
     variables::running = variables::no;
-    showStatus(QStringLiteral("stopped!"));
+    showStatus(QCoreApplication::translate("Status", "stopped!"));
     return true;
 }
 

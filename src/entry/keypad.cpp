@@ -1,9 +1,11 @@
+#include <QCoreApplication>
 #include <utility>
 
 #include "access/access.h"
 #include "app/status.h"
 #include "app/stop_rule.h"
 #include "app/variables.h"
+#include "language/fitting.h"
 #include "layout/windows.h"
 #include "platform/resources.h"
 #include "platform/services.h"
@@ -23,7 +25,7 @@ void ButtonsWindow::Form_Load() {
         {&pause, 105},    {&clear, 106},     {&go, 107}};
     for (const auto& [button, id] : pictures) {
         const platform::Picture picture = platform::bitmap(id);
-        button->setIcon(platform::icon(picture));
+        button->setIcon(language::keypadIcon(id));
         button->setIconSize(QSize(picture.width(), picture.height()));
     }
 }
@@ -33,7 +35,7 @@ void ButtonsWindow::progbutton(const QString& letter) {
     // A press counts as a change even when the program turns out to be full.
     saved = no;
     if (prog.size() >= programCapacity) {
-        showStatus(QStringLiteral("program full"));
+        showStatus(QCoreApplication::translate("Status", "program full"));
         return;
     }
     prog += letter;
@@ -65,7 +67,7 @@ void ButtonsWindow::clear_Click() {
     prog.clear();
     printprog();
     Module2::resetfloor();
-    platform::speak(QStringLiteral("memory clear"));
+    platform::speak(QCoreApplication::translate("Keypad", "memory clear"));
 }
 
 void ButtonsWindow::Timer1_Timer() {

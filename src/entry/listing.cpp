@@ -53,9 +53,13 @@ void ButtonsWindow::doprintprog(int highlight) {
     }
 }
 
-void ButtonsWindow::leadingspaces() {
+int ButtonsWindow::leadingSpaceCount(double listingWidth) {
     // Halves go to the even neighbour.
-    const double count = std::nearbyint(program().ProgramText.twips.width() / spaceWidth);
+    return static_cast<int>(std::nearbyint(listingWidth / spaceWidth));
+}
+
+void ButtonsWindow::leadingspaces() {
+    const int count = leadingSpaceCount(program().ProgramText.twips.width());
     for (int space = 0; space < count; ++space) listingSurface().print(QStringLiteral(" "), false);
 }
 

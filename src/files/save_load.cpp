@@ -50,7 +50,8 @@ bool trySave() {
     // Without a home there is nowhere of the pupil's own to save to.
     if (files::writerDirectory().isEmpty() || files::programsDirectoryMissing()) return false;
     const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().save(
-        {files::writerDirectory(), programname, QStringLiteral("MARLO files (*.mlo)"), extension});
+        {files::writerDirectory(), programname,
+         QCoreApplication::translate("Files", "MARLO files (*.mlo)"), extension});
     if (!chosen) return false;
     const QString path = withExtension(*chosen);
     programname = QFileInfo(path).fileName().chopped(extension.size());
@@ -69,8 +70,9 @@ void GraphicsWindow::save_Click() {
     showStatus(QString());
     files::makedirs();
     if (!trySave()) {
-        showStatus(files::programsDirectoryMissing() ? folderMissing()
-                                                     : QStringLiteral("cancelled!"));
+        showStatus(files::programsDirectoryMissing()
+                       ? folderMissing()
+                       : QCoreApplication::translate("Status", "cancelled!"));
         saved = no;
     }
 }
@@ -78,8 +80,8 @@ void GraphicsWindow::save_Click() {
 void GraphicsWindow::load_Click() {
     if (stopsRun()) return;
     showStatus(QString());
-    if (saved == no && !platform::seam<platform::Questions>().askYesNo(QStringLiteral(
-                           "You haven't saved your program. Do you want to continue?")))
+    if (saved == no && !platform::seam<platform::Questions>().askYesNo(QCoreApplication::translate(
+                           "Files", "You haven't saved your program. Do you want to continue?")))
         return;
     loadprogram();
 }
@@ -87,9 +89,10 @@ void GraphicsWindow::load_Click() {
 void GraphicsWindow::loadprogram() {
     files::makedirs();
     if (files::programsDirectoryMissing()) return showStatus(folderMissing());
-    const std::optional<QString> chosen = platform::seam<platform::FileDialogs>().open(
-        lessons::withLessons({files::writerDirectory(), fileToOpen(),
-                              QStringLiteral("marlo files (*.mlo)"), extension}));
+    const std::optional<QString> chosen =
+        platform::seam<platform::FileDialogs>().open(lessons::withLessons(
+            {files::writerDirectory(), fileToOpen(),
+             QCoreApplication::translate("Files", "marlo files (*.mlo)"), extension}));
     if (!chosen) return;
     if (lessons::opensInstead(*chosen)) return;
     const auto file = platform::readRegularFile(*chosen, readLimit);

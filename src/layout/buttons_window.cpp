@@ -1,6 +1,7 @@
 #include "layout/buttons_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -15,7 +16,7 @@ namespace {
 struct KeypadButton {
     platform::Control<platform::FlatButton>* button;
     void (ButtonsWindow::*handler)();
-    QString word;
+    const char* word;
     QList<Qt::Key> keys;
 };
 
@@ -48,19 +49,38 @@ ButtonsWindow::ButtonsWindow()
     platform::setTabOrder({&forwards, &LeftTurn, &pause, &RightTurn, &clear, &backwards, &go});
 
     const KeypadButton keypad[] = {
-        {&forwards, &ButtonsWindow::forwards_Click, QStringLiteral("forwards"), {Qt::Key_Up}},
-        {&backwards, &ButtonsWindow::backwards_Click, QStringLiteral("backwards"), {Qt::Key_Down}},
-        {&LeftTurn, &ButtonsWindow::LeftTurn_Click, QStringLiteral("left"), {Qt::Key_Left}},
-        {&RightTurn, &ButtonsWindow::RightTurn_Click, QStringLiteral("right"), {Qt::Key_Right}},
-        {&pause, &ButtonsWindow::pause_Click, QStringLiteral("pause"), {Qt::Key_P}},
-        {&clear, &ButtonsWindow::clear_Click, QStringLiteral("clear memory"), {Qt::Key_Delete}},
-        {&go, &ButtonsWindow::go_Click, QStringLiteral("Go"), {Qt::Key_Return, Qt::Key_Enter}},
+        {&forwards,
+         &ButtonsWindow::forwards_Click,
+         QT_TRANSLATE_NOOP("Keypad", "forwards"),
+         {Qt::Key_Up}},
+        {&backwards,
+         &ButtonsWindow::backwards_Click,
+         QT_TRANSLATE_NOOP("Keypad", "backwards"),
+         {Qt::Key_Down}},
+        {&LeftTurn,
+         &ButtonsWindow::LeftTurn_Click,
+         QT_TRANSLATE_NOOP("Keypad", "left"),
+         {Qt::Key_Left}},
+        {&RightTurn,
+         &ButtonsWindow::RightTurn_Click,
+         QT_TRANSLATE_NOOP("Keypad", "right"),
+         {Qt::Key_Right}},
+        {&pause, &ButtonsWindow::pause_Click, QT_TRANSLATE_NOOP("Keypad", "pause"), {Qt::Key_P}},
+        {&clear,
+         &ButtonsWindow::clear_Click,
+         QT_TRANSLATE_NOOP("Keypad", "clear memory"),
+         {Qt::Key_Delete}},
+        {&go,
+         &ButtonsWindow::go_Click,
+         QT_TRANSLATE_NOOP("Keypad", "Go"),
+         {Qt::Key_Return, Qt::Key_Enter}},
     };
     for (const KeypadButton& key : keypad) {
         // A click moves the focus, and with it the ring, to the button pressed.
         key.button->setFocusPolicy(Qt::StrongFocus);
-        key.button->setAccessibleName(key.word);
-        key.button->setToolTip(key.word);
+        const QString word = QCoreApplication::translate("Keypad", key.word);
+        key.button->setAccessibleName(word);
+        key.button->setToolTip(word);
         connect(key.button, &QPushButton::clicked, this,
                 [this, handler = key.handler] { (this->*handler)(); });
         for (const Qt::Key k : key.keys) keys_.insert(k, key.button);

@@ -64,6 +64,8 @@ class ButtonsWindow : public platform::Window {
     void printprog();
     void doprintprog(int highlight);
     void leadingspaces();
+    // How many spaces lead each line of a listing this many twips wide.
+    static int leadingSpaceCount(double listingWidth);
     void highlighton();
     void highlightoff();
     int listrows = 0;

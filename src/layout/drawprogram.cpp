@@ -1,3 +1,5 @@
+#include "language/fitting.h"
+#include "layout/design.h"
 #include "layout/windows.h"
 #include "platform/screen.h"
 #include "platform/twips.h"
@@ -29,5 +31,7 @@ void GraphicsWindow::drawprogram() {
         single(listing.twips.height()) - single(listing.ExitButton.twips.top()) -
         single(listing.ExitButton.twips.height()) - heightAllowance);
     listing.ProgramText.twips.setLeft(margin);
+    language::fitListing(listing.ProgramText, design::sans24,
+                         ButtonsWindow::leadingSpaceCount(listing.ProgramText.twips.width()));
     listing.show();
 }

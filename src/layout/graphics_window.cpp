@@ -1,5 +1,7 @@
 #include "layout/graphics_window.h"
 
+#include <QCoreApplication>
+
 #include "layout/design.h"
 
 using platform::Control;
@@ -14,6 +16,8 @@ constexpr int nameBoxTypingLimit = 22;
 // A long status, such as where a report was saved, shrinks no further than this before its
 // middle gives way: half the designed size, still easy to read.
 constexpr double smallestStatusPoints = 12;
+// The labels over the name boxes, in a language with longer words.
+constexpr double smallestLabelPoints = 9;
 }  // namespace
 
 GraphicsWindow::GraphicsWindow()
@@ -23,8 +27,10 @@ GraphicsWindow::GraphicsWindow()
       PrintButton(&client(), design::white, design::sans18),
       save(&client(), design::white, design::sans18),
       P2(&client(), Scale::Pixels, design::floorGreen, false),
-      pname(&client(), QStringLiteral("program name"), design::floorGreen, design::sans18),
-      mname(&client(), QStringLiteral("my name"), design::floorGreen, design::sans18),
+      pname(&client(), QCoreApplication::translate("MainWindow", "program name"),
+            design::floorGreen, design::sans18, smallestLabelPoints),
+      mname(&client(), QCoreApplication::translate("MainWindow", "my name"), design::floorGreen,
+            design::sans18, smallestLabelPoints),
       progname(&client(), design::arial18, nameBoxTypingLimit),
       myname(&client(), design::sans18, nameBoxTypingLimit),
       target(&client(), Scale::Twips, design::red, false),
@@ -46,7 +52,7 @@ GraphicsWindow::GraphicsWindow()
     myname.twips.set(2520, 960, 1935, 555);
     target.twips.set(600, 1800, 735, 735);
     aim.twips.set(1920, 1920, 1200, 615);
-    aim.setText(QStringLiteral("target"));
+    aim.setText(QCoreApplication::translate("MainWindow", "target"));
 
     // The robot stays visible when it stands on the target.
     P2.raise();

@@ -14,8 +14,8 @@ class GraphicsWindow : public platform::Window {
     platform::Control<platform::FlatButton> PrintButton;
     platform::Control<platform::FlatButton> save;
     platform::Control<platform::SurfaceWidget> P2;
-    platform::Control<platform::FlatLabel> pname;
-    platform::Control<platform::FlatLabel> mname;
+    platform::Control<platform::FittingLabel> pname;
+    platform::Control<platform::FittingLabel> mname;
     platform::Control<platform::NameBox> progname;
     platform::Control<platform::NameBox> myname;
     platform::Control<platform::SurfaceWidget> target;

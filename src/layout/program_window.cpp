@@ -1,5 +1,7 @@
 #include "layout/program_window.h"
 
+#include <QCoreApplication>
+
 #include "layout/design.h"
 
 ProgramWindow::ProgramWindow()
@@ -12,7 +14,7 @@ ProgramWindow::ProgramWindow()
     surface().setFont(design::sans18);
 
     ExitButton.twips.set(1200, 240, 975, 495);
-    ExitButton.setText(QStringLiteral("exit"));
+    ExitButton.setText(QCoreApplication::translate("Listing", "exit"));
     ProgramText.twips.set(240, 840, 3855, 1695);
     ProgramText.surface().setFont(design::sans24);
     ProgramText.surface().setForeColor(design::windowText());

@@ -10,7 +10,7 @@ class QueryExitWindow : public platform::Window {
 
     platform::Control<platform::FlatButton> anyway;
     platform::Control<platform::FlatButton> cancel;
-    platform::Control<platform::FlatLabel> message;
+    platform::Control<platform::FittingLabel> message;
 
     // Load handler: stacks the three controls and fits the window around them. It and the two
     // buttons' handlers: app/exit.cpp.

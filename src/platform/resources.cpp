@@ -1,5 +1,6 @@
 #include "platform/resources.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -46,6 +47,11 @@ QIcon icon(const Picture& picture) {
     return result;
 }
 
+// The table's texts, for the translators' tools, which cannot read it.
+[[maybe_unused]] constexpr const char* tableTexts[] = {QT_TRANSLATE_NOOP("Strings", "load"),
+                                                       QT_TRANSLATE_NOOP("Strings", "print"),
+                                                       QT_TRANSLATE_NOOP("Strings", "save")};
+
 QString resourceString(int id) {
     static const QHash<int, QString> table = [] {
         QHash<int, QString> strings;
@@ -63,7 +69,9 @@ QString resourceString(int id) {
         }
         return strings;
     }();
-    return table.value(id);
+    const QString text = table.value(id);
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("Strings", text.toUtf8().constData());
 }
 
 }  // namespace platform

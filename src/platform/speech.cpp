@@ -15,6 +15,7 @@ namespace platform {
 namespace {
 
 bool spoken = false;
+QLocale voiceLocale(QLocale::English, QLocale::UnitedKingdom);
 
 // The system's text-to-speech engine, or silence when there is none that works: MARLO must run
 // the same on a machine without one. The engine lives in a thread of its own, since
@@ -28,8 +29,9 @@ class QtSpeech final : public Speech {
             giveUp(QStringLiteral("none installed"));
             return;
         }
-        // The words are English whatever the desktop's language. Speech-dispatcher's plugin
-        // takes its voice from the default locale when it starts, and fails under plain C.
+        // Speech-dispatcher's plugin takes its voice from the default locale when it starts, and
+        // fails under plain C or for a language it has no voice for: it starts in English, and
+        // the language's voice is chosen once it runs.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         // The application owns the thread, and the thread's end deletes the worker.
         thread_ = new QThread(QCoreApplication::instance());
@@ -70,12 +72,30 @@ class QtSpeech final : public Speech {
             giveUp(lastError_);
             return;
         }
+        chooseVoice();
         QObject::connect(engine_, &QTextToSpeech::errorOccurred, worker_,
                          [this](QTextToSpeech::ErrorReason, const QString& reason) {
                              if (!engine_.isNull()) engine_->deleteLater();
                              engine_ = nullptr;
                              giveUp(reason);
                          });
+    }
+
+    // A voice for the language where the engine has one; English otherwise, said once.
+    void chooseVoice() {
+        const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+        if (voiceLocale.language() == QLocale::English) return;
+        QLocale fallback = english;
+        for (const QLocale& offered : engine_->availableLocales()) {
+            if (offered.language() == voiceLocale.language()) {
+                engine_->setLocale(offered);
+                return;
+            }
+            if (offered.language() == QLocale::English) fallback = offered;
+        }
+        std::fprintf(stderr, "MARLO: the speech engine has no %s voice; speaking English\n",
+                     qPrintable(QLocale::languageToString(voiceLocale.language())));
+        engine_->setLocale(fallback);
     }
 
     QTextToSpeech* start(const QString& name) {
@@ -133,6 +153,10 @@ template <>
 Speech& production<Speech>() {
     static QtSpeech service;
     return service;
+}
+
+void setSpeechLocale(const QLocale& locale) {
+    voiceLocale = locale;
 }
 
 void setSpokenMode(bool on) {

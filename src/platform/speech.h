@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include "platform/services.h"
@@ -13,6 +14,9 @@ class Speech {
     // Starts saying `text` and returns at once, cutting short whatever is still being said.
     virtual void say(const QString& text) = 0;
 };
+
+// The language of the words spoken, British English unless set before spoken mode starts.
+void setSpeechLocale(const QLocale& locale);
 
 // Spoken mode is off unless MARLO was started to speak. Turning it on starts the engine, so a
 // missing one is reported at start-up rather than at the first press.

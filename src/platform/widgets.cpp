@@ -14,6 +14,8 @@ namespace platform {
 
 namespace {
 
+bool captionsFitted = false;
+
 QString rgb(const QColor& colour) {
     return QStringLiteral("rgb(%1, %2, %3)")
         .arg(colour.red())
@@ -115,10 +117,56 @@ void Window::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
+void fitButtonCaptions(bool on) {
+    captionsFitted = on;
+}
+
+bool textFits(const QFont& font, const QString& text, const QSize& room, bool wrapped) {
+    const QFontMetricsF metrics(font);
+    if (!wrapped) return metrics.horizontalAdvance(text) <= room.width();
+    // Wrapped only between words: a word wider than the room does not fit.
+    const QRectF needed = metrics.boundingRect(QRectF(QPointF(), QSizeF(room.width(), 1e6)),
+                                               Qt::AlignHCenter | Qt::TextWordWrap, text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+QFont fittedFont(const QFont& designed, const QStringList& texts, const QSize& room, bool wrapped,
+                 double smallestPoints) {
+    const auto allFit = [&](const QFont& font) {
+        return std::all_of(texts.begin(), texts.end(), [&](const QString& text) {
+            return textFits(font, text, room, wrapped);
+        });
+    };
+    if (allFit(designed) || room.width() <= 0) return designed;
+    // Widths grow nearly in step with the size: start from the proportional guess and go
+    // down in half points, as hinting may leave the guess a little too wide. Each size tried
+    // costs a font of its own, so the guess matters. A wrapped text is guessed from its widest
+    // word, which no wrapping can shorten.
+    const double size = designed.pointSizeF();
+    const QFontMetricsF metrics(designed);
+    double widest = 0;
+    for (const QString& text : texts) {
+        const QStringList pieces =
+            wrapped
+                ? QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).split(QLatin1Char(' '))
+                : QStringList{text};
+        for (const QString& piece : pieces)
+            widest = std::max(widest, metrics.horizontalAdvance(piece));
+    }
+    double points = widest <= 0 ? size : std::floor(2 * size * room.width() / widest) / 2;
+    points = std::clamp(points, smallestPoints, size);
+    QFont smaller = designed;
+    for (;;) {
+        smaller.setPointSizeF(points);
+        if (allFit(smaller) || points <= smallestPoints) return smaller;
+        points = std::max(smallestPoints, points - 0.5);
+    }
+}
+
 FlatButton::FlatButton(QWidget* parent, const std::optional<QColor>& background,
                        const FontChoice& fontChoice)
-    : QPushButton(parent) {
-    setFont(platform::font(fontChoice));
+    : QPushButton(parent), designed_(platform::font(fontChoice)) {
+    setFont(designed_);
     // A click takes the keyboard from a name box, so the arrow keys drive the robot again;
     // the ring still shows only after Tab.
     setFocusPolicy(Qt::StrongFocus);
@@ -140,6 +188,31 @@ void FlatButton::setLook(const Look& look) {
                                  "QPushButton[tabbed=\"true\"]:focus "
                                  "{ border: %3px solid %4; }")
                       .arg(face, pressed, QString::number(look.focusRingPixels), ring));
+}
+
+void FlatButton::setText(const QString& text) {
+    QPushButton::setText(text);
+    fitText();
+}
+
+QSize FlatButton::textRoom() const {
+    // Inside the one-pixel border.
+    return rect().size() - QSize(2, 2);
+}
+
+void FlatButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    fitText();
+}
+
+void FlatButton::fitText() {
+    // Small enough to read on a button, yet still a word.
+    constexpr double smallestPoints = 8;
+    // Not before the layout has given it a size: a button sized to its caption would be
+    // measured with a caption already shrunk to the default size.
+    if (!captionsFitted || text().isEmpty() || !testAttribute(Qt::WA_Resized)) return;
+    const QFont fitted = fittedFont(designed_, {text()}, textRoom(), false, smallestPoints);
+    if (fitted != font()) setFont(fitted);
 }
 
 void FlatButton::focusInEvent(QFocusEvent* event) {
@@ -170,26 +243,18 @@ FittingLabel::FittingLabel(QWidget* parent, const QString& text, const QColor& b
                            const FontChoice& fontChoice, double smallestPoints)
     : FlatLabel(parent, text, background, fontChoice), smallestPoints_(smallestPoints) {}
 
-FittingLabel::Fit FittingLabel::fit() const {
+QSize FittingLabel::textRoom() const {
     // A little air at both ends, so a fitted text never looks cut off.
     constexpr int air = 4;
-    const int room = contentsRect().width() - 2 * air;
-    const auto width = [&](const QFont& font) {
-        return QFontMetricsF(font).horizontalAdvance(text());
-    };
-    QFont smaller = font();
-    if (width(smaller) <= room || room <= 0) return {smaller, text()};
-    // Widths grow nearly in step with the size: start from the proportional guess and go
-    // down in half points, as hinting may leave the guess a little too wide.
-    const double designed = smaller.pointSizeF();
-    double points = std::max(smallestPoints_, std::floor(2 * designed * room / width(smaller)) / 2);
-    for (;;) {
-        smaller.setPointSizeF(points);
-        if (width(smaller) <= room) return {smaller, text()};
-        if (points <= smallestPoints_) break;
-        points = std::max(smallestPoints_, points - 0.5);
-    }
-    return {smaller, QFontMetrics(smaller).elidedText(text(), Qt::ElideMiddle, room)};
+    return contentsRect().size() - QSize(2 * air, 0);
+}
+
+FittingLabel::Fit FittingLabel::fit() const {
+    const QSize room = textRoom();
+    if (room.width() <= 0) return {font(), text()};
+    const QFont smaller = fittedFont(font(), {text()}, room, wordWrap(), smallestPoints_);
+    if (wordWrap() || textFits(smaller, text(), room, false)) return {smaller, text()};
+    return {smaller, QFontMetrics(smaller).elidedText(text(), Qt::ElideMiddle, room.width())};
 }
 
 void FittingLabel::paintEvent(QPaintEvent* event) {
@@ -201,8 +266,10 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setFont(fitted.font);
     const int sameBaseline = QFontMetrics(font()).ascent() - QFontMetrics(fitted.font).ascent();
-    style()->drawItemText(&painter, contentsRect().translated(0, sameBaseline), alignment(),
-                          palette(), isEnabled(), fitted.text, foregroundRole());
+    const int wrap = wordWrap() ? Qt::TextWordWrap : 0;
+    style()->drawItemText(&painter, contentsRect().translated(0, sameBaseline),
+                          static_cast<int>(alignment()) | wrap, palette(), isEnabled(), fitted.text,
+                          foregroundRole());
 }
 
 NameBox::NameBox(QWidget* parent, const FontChoice& fontChoice, int maxTyped) : QLineEdit(parent) {

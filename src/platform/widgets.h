@@ -68,14 +68,32 @@ class Window : public Control<SurfaceWidget> {
     void closeEvent(QCloseEvent* event) override;
 };
 
+// The designed font where every one of `texts` fits `room`, in pixels; otherwise the largest
+// size down to `smallestPoints`, in half points, at which they all do, or the smallest. A
+// wrapped text may take as many lines as fit the height; an unwrapped one is measured across.
+QFont fittedFont(const QFont& designed, const QStringList& texts, const QSize& room, bool wrapped,
+                 double smallestPoints);
+
+// Buttons fit their captions only once a translation may have made them longer than the
+// designs allow for; the designed English captions all fit, and are not measured.
+void fitButtonCaptions(bool on);
+
+// Whether `text` fits `room` in `font`, wrapped or on one line.
+bool textFits(const QFont& font, const QString& text, const QSize& room, bool wrapped);
+
 // A flat button whose background colour fills its face; without a colour of its own it takes
 // the desktop's button colour. Its ring marks the focus that Tab brought, not the focus a
 // click or the window's activation left there.
+// A text too wide for the face is drawn smaller, as in a FittingLabel, but never cut.
 class FlatButton : public QPushButton {
   public:
     FlatButton(QWidget* parent, const std::optional<QColor>& background,
                const FontChoice& fontChoice);
 
+    void setText(const QString& text);
+    // The room its text has, in pixels.
+    QSize textRoom() const;
+    const QFont& designedFont() const { return designed_; }
     // How a button is drawn: the designed look unless a look of its own is asked for.
     struct Look {
         std::optional<QColor> face;  // the desktop's button colour without one
@@ -87,6 +105,12 @@ class FlatButton : public QPushButton {
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void fitText();
+
+    QFont designed_;
 };
 
 // A flat label with centred text, always plain: a name in it never reads as markup.
@@ -108,8 +132,11 @@ class FittingLabel : public FlatLabel {
         QFont font;
         QString text;
     };
-    // The font and the text as drawn at the label's present width.
+    // The font and the text as drawn at the label's present size. A wrapped label shrinks to
+    // fit its height too, and is never shortened.
     Fit fit() const;
+    // The room its text has, in pixels.
+    QSize textRoom() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

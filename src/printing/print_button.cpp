@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 #include <optional>
@@ -91,8 +92,9 @@ void GraphicsWindow::PrintButton_Click() {
     // A job that failed must not pass for printed, and a PDF must say where it went; paper
     // coming out of the printer says enough.
     if (!printed)
-        showStatus(QStringLiteral("not printed"));
+        showStatus(QCoreApplication::translate("Status", "not printed"));
     else if (!printerName)
-        showStatus(QStringLiteral("saved as ") + QFileInfo(job->savedAs()).fileName(),
+        showStatus(QCoreApplication::translate("Status", "saved as %1")
+                       .arg(QFileInfo(job->savedAs()).fileName()),
                    job->savedAs());
 }

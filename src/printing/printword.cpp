@@ -1,5 +1,6 @@
 #include "printing/PrinterSupport.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <utility>
 
@@ -7,17 +8,18 @@ namespace PrinterSupport {
 
 QString commandword(const QString& letter) {
     // Matched in this order, exactly and case-sensitively; "U" and "D" come only from files.
-    static const std::array<std::pair<QLatin1String, QLatin1String>, 7> words{{
-        {QLatin1String("U"), QLatin1String("pen up")},
-        {QLatin1String("D"), QLatin1String("pen down")},
-        {QLatin1String("F"), QLatin1String("forwards")},
-        {QLatin1String("B"), QLatin1String("backwards")},
-        {QLatin1String("L"), QLatin1String("left")},
-        {QLatin1String("R"), QLatin1String("right")},
-        {QLatin1String("P"), QLatin1String("pause")},
+    // The words are in the pupil's language; the letters, which files keep, never change.
+    static const std::array<std::pair<QLatin1String, const char*>, 7> words{{
+        {QLatin1String("U"), QT_TRANSLATE_NOOP("Commands", "pen up")},
+        {QLatin1String("D"), QT_TRANSLATE_NOOP("Commands", "pen down")},
+        {QLatin1String("F"), QT_TRANSLATE_NOOP("Commands", "forwards")},
+        {QLatin1String("B"), QT_TRANSLATE_NOOP("Commands", "backwards")},
+        {QLatin1String("L"), QT_TRANSLATE_NOOP("Commands", "left")},
+        {QLatin1String("R"), QT_TRANSLATE_NOOP("Commands", "right")},
+        {QLatin1String("P"), QT_TRANSLATE_NOOP("Commands", "pause")},
     }};
     for (const auto& [command, word] : words)
-        if (letter == command) return word;
+        if (letter == command) return QCoreApplication::translate("Commands", word);
     return QString();
 }
 

@@ -1,9 +1,11 @@
+#include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "app/variables.h"
+#include "language/language.h"
 #include "layout/windows.h"
 #include "lessons/play.h"
 #include "platform/file_names.h"
@@ -138,7 +140,7 @@ void printcheckcrash() {
 void printcrash() {
     // One step leaves the floor on one side only, and the replay ends with it: one word.
     belowTheFloor();
-    printer().print(QStringLiteral("crashed!!"), true);
+    printer().print(QCoreApplication::translate("Report", "crashed!!"), true);
     crashed = yes;
 }
 
@@ -155,7 +157,9 @@ void printtarget() {
     if (crashed == yes || prog.isEmpty()) return;
     belowTheFloor();
     const bool onTarget = xpos == targetx && ypos == targety;
-    printer().print(onTarget ? QStringLiteral("well done!") : QStringLiteral("missed"), true);
+    printer().print(onTarget ? QCoreApplication::translate("Report", "well done!")
+                             : QCoreApplication::translate("Report", "missed"),
+                    true);
 }
 
 void printboundary() {
@@ -175,8 +179,9 @@ void printheader() {
     platform::Surface& page = printer();
     const double x = pageWidth() / 4.0;
     const QDate today = platform::seam<platform::Calendar>().today();
-    const QString date = QStringLiteral(" on ") + today.toString(QStringLiteral("dd/MM/yyyy"));
-    const QString writtenBy = QStringLiteral("  written by ");
+    const QString date =
+        QCoreApplication::translate("Report", " on %1").arg(language::shortDate(today));
+    const QString writtenBy = QCoreApplication::translate("Report", "  written by ");
     // Long names would run off the paper and lose the date: then both sizes shrink together,
     // and the smaller pieces' drop with them, so the line still reads as one.
     const QString name = lessons::printedTitle() + programname;
@@ -201,9 +206,9 @@ void printheader() {
 
 void printrunningheader(int pages) {
     platform::Surface& page = printer();
-    const QString header = programname + QStringLiteral(", written by ") + author +
-                           QStringLiteral(", page ") + QString::number(page.pages()) +
-                           QStringLiteral(" of ") + QString::number(pages);
+    const QString header =
+        QCoreApplication::translate("Report", "%1, written by %2, page %3 of %4")
+            .arg(programname, author, QString::number(page.pages()), QString::number(pages));
     const double x = pageWidth() / 4.0;
     page.setScaleMode(Scale::Twips);
     setFontSize(runningHeaderSize);

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "app/status.h"
 #include "app/variables.h"
 #include "lessons/play.h"
@@ -72,7 +74,7 @@ void checkcrash() {
 void crash() {
     crashed = yes;
     running = no;
-    showStatus(QStringLiteral("crashed!"));
+    showStatus(QCoreApplication::translate("Status", "crashed!"));
     platform::seam<platform::Beeper>().beep();
 }
 

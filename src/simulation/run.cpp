@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "app/status.h"
 #include "app/stop_rule.h"
 #include "app/variables.h"
@@ -20,7 +22,7 @@ void ButtonsWindow::go_Click() {
 }
 
 void ButtonsWindow::going() {
-    showStatus(QStringLiteral("running"));
+    showStatus(QCoreApplication::translate("Status", "running"));
     Module2::setuptrail();
     // Buttons that could change the program only stop the run, so its length holds.
     const int n = static_cast<int>(prog.size());
@@ -55,14 +57,14 @@ void ButtonsWindow::judgerun() {
     const GraphicsWindow& main = graphics();
     if (!main.target.isHidden()) {
         if (targetx == xpos && targety == ypos) {
-            showStatus(QStringLiteral("well done!"));
+            showStatus(QCoreApplication::translate("Status", "well done!"));
             platform::seam<platform::Beeper>().beep();
         } else {
-            showStatus(QStringLiteral("missed!"));
+            showStatus(QCoreApplication::translate("Status", "missed!"));
         }
         return;
     }
     if (lessons::judgerun()) return;
-    showStatus(QStringLiteral("finished"));
+    showStatus(QCoreApplication::translate("Status", "finished"));
     platform::seam<platform::Beeper>().beep();
 }
