@@ -3,10 +3,13 @@
 # the three windows tile the screen; Go double-clicked runs the program with the blue trail to
 # its end; Delete clears the floor; a press stops a run and no verdict follows; a run against a
 # target gets its verdict; closing a window from the desktop asks while the program is unsaved
-# and otherwise ends MARLO; started with --speak, MARLO runs as it does silently.
+# and otherwise ends MARLO; started with --speak, MARLO runs as it does silently. With no
+# printer, print saves the report as a PDF (its contents are the print tests').
 # Usage: pupil.sh path/to/marlo output-folder
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
+# No CUPS server to ask, so no default printer, whatever this machine has.
+export CUPS_SERVER=$out/no-cups.sock
 # A speech-dispatcher that the spoken MARLO started for this HOME goes with it.
 trap 'marlo_stop; kill -9 $(pgrep -f "$out/home/.cache/speech-dispatcher") 2>/dev/null || true' EXIT
 
@@ -51,6 +54,10 @@ xdotool mousemove ${AT[go]} click --repeat 2 --delay 120 1
 wait_status running 2 "Go double-clicked"
 wait_status finished 6 "Go double-clicked"
 trail_at 342 367 && robot_at 9 5 || fail "no trail up two squares and right one to (9, 5)"
+press PrintButton
+report="$out/home/brindle/marlo/programs/me/my program.pdf"
+for _ in $(seq 50); do [[ -s $report ]] && break || sleep 0.2; done
+pdftotext "$report" - | grep -q "written by me" || fail "no report saved as a PDF"
 
 # Keys in the listing window: Delete clears the floor, then down, left, up and Enter for Go.
 xdotool mousemove 841 300 click 1 sleep 0.2 key Delete sleep 0.3
