@@ -67,7 +67,8 @@ static double wait_for_colour(Display* display, int x, int y, unsigned colour, d
             XDestroyImage(image);
             int near = 1;
             for (int shift = 0; shift <= 16; shift += 8) {
-                const int got = (int)((pixel >> shift) & 0xff), want = (int)((colour >> shift) & 0xff);
+                const int got = (int)((pixel >> shift) & 0xff),
+                          want = (int)((colour >> shift) & 0xff);
                 near &= abs(got - want) <= 48;
             }
             if (near) return now_ms() - start;
