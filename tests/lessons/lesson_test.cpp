@@ -103,45 +103,21 @@ TEST(LessonTest, SaysWhatMakesALessonUnplayable) {
          "The grid is 8 x 33 squares; it must have 1 to 32 columns and rows."},
         {"heading", [](Lesson& l) { l.heading = 5; },
          "The start heading must be north, east, south or west."},
-        {"no start",
-         [](Lesson& l) {
-             l.start = {-1, -1};
-         },
+        {"no start", [](Lesson& l) { l.start = lessons::Square(-1, -1); },
          "The lesson has no start square."},
-        {"start outside",
-         [](Lesson& l) {
-             l.start = {8, 0};
-         },
+        {"start outside", [](Lesson& l) { l.start = lessons::Square(8, 0); },
          "The start square (column 8, row 0) is outside the grid."},
-        {"obstacle outside",
-         [](Lesson& l) {
-             l.obstacles.append({0, 6});
-         },
+        {"obstacle outside", [](Lesson& l) { l.obstacles.append(lessons::Square(0, 6)); },
          "An obstacle (column 0, row 6) is outside the grid."},
-        {"obstacle twice",
-         [](Lesson& l) {
-             l.obstacles.append({2, 1});
-         },
+        {"obstacle twice", [](Lesson& l) { l.obstacles.append(lessons::Square(2, 1)); },
          "Two obstacles are on one square (column 2, row 1)."},
-        {"start on obstacle",
-         [](Lesson& l) {
-             l.obstacles.append({0, 5});
-         },
+        {"start on obstacle", [](Lesson& l) { l.obstacles.append(lessons::Square(0, 5)); },
          "The start square is on an obstacle."},
-        {"target outside",
-         [](Lesson& l) {
-             l.targets.append({-1, 0});
-         },
+        {"target outside", [](Lesson& l) { l.targets.append(lessons::Square(-1, 0)); },
          "A target (column -1, row 0) is outside the grid."},
-        {"target on obstacle",
-         [](Lesson& l) {
-             l.targets.append({1, 1});
-         },
+        {"target on obstacle", [](Lesson& l) { l.targets.append(lessons::Square(1, 1)); },
          "A target (column 1, row 1) is on an obstacle."},
-        {"two targets on one square",
-         [](Lesson& l) {
-             l.targets.append({7, 0});
-         },
+        {"two targets on one square", [](Lesson& l) { l.targets.append(lessons::Square(7, 0)); },
          "Two targets are on one square (column 7, row 0)."},
         {"mat without type", [](Lesson& l) { l.mat = png(); }, "The mat picture has no type."},
         {"type without mat", [](Lesson& l) { l.matType = lessons::pngType; },
