@@ -1,12 +1,13 @@
 #include "lessons/editor_model.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 #include "lessons/mat.h"
+#include "platform/regular_file.h"
 #include "platform/whole_file.h"
 
 namespace lessons {
@@ -35,21 +36,16 @@ std::optional<QByteArray> readCapped(const QString& path, qint64 limit, const QS
         error = Text::tr("There is no file called %1.").arg(QFileInfo(path).fileName());
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = Text::tr("The file cannot be read: %1.").arg(file.errorString());
+    const std::optional<platform::FileStart> file = platform::readRegularFile(path, limit);
+    if (!file) {
+        error = Text::tr("The file cannot be read: %1.").arg(qt_error_string(errno));
         return std::nullopt;
     }
-    QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit) {
+    if (file->cut) {
         error = tooLarge;
         return std::nullopt;
     }
-    if (file.error() != QFileDevice::NoError) {
-        error = Text::tr("The file cannot be read: %1.").arg(file.errorString());
-        return std::nullopt;
-    }
-    return bytes;
+    return file->bytes;
 }
 
 }  // namespace
